@@ -1,0 +1,86 @@
+#include "app/ZRVApp.h"
+
+#include "dialogs/ComCfg.h"
+#include "link/CommLink.h"
+#include "link/ReplyScanner.h"
+#include "platform/Platform.h"
+#include "platform/UserInterface.h"
+
+CZRVApp theApp;
+
+namespace
+{
+constexpr const char* SECTION = "System";
+constexpr const char* NOT_FOUND_TEXT =
+    "Zorvantellique not found!\nBe sure it is plugged in and powered up.";
+
+// "COM<n>" into nPort; a text that yields no number leaves nPort unchanged.
+void ParsePortText(const std::string& strText, int& nPort)
+{
+    std::string_view strView(strText);
+    if (!strView.starts_with("COM"))
+        return;
+    CReplyScanner scanner(strView.substr(3));
+    scanner.Int(nPort);
+}
+} // namespace
+
+void CZRVApp::ReadSettings()
+{
+    m_nUnits = GetProfileInt(SECTION, "Units", 1);
+    // Both speeds are unsigned in the profile; "Absolute Max Speed", when present, overrides.
+    unsigned nMaxSpeed = static_cast<unsigned>(GetProfileInt(SECTION, "Max Speed", 80));
+    nMaxSpeed = static_cast<unsigned>(
+        GetProfileInt(SECTION, "Absolute Max Speed", static_cast<int>(nMaxSpeed)));
+    m_dMaxSpeed = nMaxSpeed;
+}
+
+bool CZRVApp::InitInstance()
+{
+    ReadSettings();
+    g_platform.m_pUi->CreateMainWindow();
+    FindInstrument();
+    return true;
+}
+
+void CZRVApp::FindInstrument()
+{
+    int nPort = GetProfileInt(SECTION, "COM Port", 0);
+    for (;;)
+    {
+        theCommLink.m_bAlive = 0;
+        if (nPort == 0)
+            nPort = theCommLink.ScanPorts();
+        if (nPort != 0)
+        {
+            theCommLink.m_nPort = nPort;
+            if (theCommLink.OpenPort() == 0)
+                nPort = theCommLink.ScanPorts();
+            if (theCommLink.Identify() == 1)
+            {
+                theCommLink.m_bAlive = 1;
+                WriteProfileInt(SECTION, "COM Port", nPort);
+            }
+            else
+            {
+                // The port found by this scan is used for the run but not remembered.
+                nPort = theCommLink.ScanPorts();
+            }
+            if (nPort != 0)
+                return;
+        }
+        theCommLink.m_nPort = 1;
+        if (AfxMessageBox(NOT_FOUND_TEXT, MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
+            continue;
+        CComCfg dlg;
+        dlg.m_strPort = "COM1";
+        if (dlg.DoModal() != IDOK)
+        {
+            theCommLink.m_bAlive = 0;
+            AfxMessageBox("Communications Disabled!", MB_OK);
+            return;
+        }
+        ParsePortText(dlg.m_strPort, nPort);
+        WriteProfileInt(SECTION, "COM Port", nPort);
+    }
+}

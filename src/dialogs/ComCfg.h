@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/Dialog.h"
+
+#include <string>
+
+constexpr int IDD_COMCFG = 134;
+constexpr int IDC_COMPORT = 1015;
+
+// The COM Port dialog: one combo box with the port text ("COM3").
+class CComCfg : public CDialog
+{
+public:
+    CComCfg();
+
+    std::string m_strPort;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+};
+
+const CDlgTemplate& ComCfgTemplate();

@@ -1,0 +1,17 @@
+#include "FakePlatform.h"
+
+#include "link/CommLink.h"
+
+void CFakePlatformTest::SetUp()
+{
+    g_platform = CPlatform{&m_profile, &m_serial, &m_ui, &m_clock};
+    theCommLink = CCommLink();
+}
+
+void CFakePlatformTest::TearDown()
+{
+    EXPECT_TRUE(m_ui.m_anAnswers.empty()) << "message box answers left unused";
+    EXPECT_TRUE(m_ui.m_afnDialogs.empty()) << "dialog scripts left unused";
+    theCommLink = CCommLink();
+    g_platform = CPlatform();
+}

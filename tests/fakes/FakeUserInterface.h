@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/UserInterface.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// Control state of a dialog shown by the fake host.
+class CFakeDialogControls : public IDialogControls
+{
+public:
+    explicit CFakeDialogControls(const CDlgTemplate& dlgTemplate) : m_template(dlgTemplate) {}
+
+    std::string GetText(int nId) override { return m_mapText[nId]; }
+    void SetText(int nId, const std::string& strText) override { m_mapText[nId] = strText; }
+    int GetCheck(int nId) override { return m_mapCheck[nId]; }
+    void SetCheck(int nId, int nCheck) override { m_mapCheck[nId] = nCheck; }
+    void SetCurSel(int nId, int nIndex) override;
+    void SetLimitText(int nId, int nMax) override { m_mapLimit[nId] = nMax; }
+    void SetFocus(int nId) override { m_nFocus = nId; }
+    void EnableWindow(int nId, bool bEnable) override { m_mapEnabled[nId] = bEnable; }
+
+    const CDlgTemplate& m_template;
+    std::map<int, std::string> m_mapText;
+    std::map<int, int> m_mapCheck;
+    std::map<int, int> m_mapCurSel;
+    std::map<int, int> m_mapLimit;
+    std::map<int, bool> m_mapEnabled;
+    int m_nFocus = 0;
+};
+
+// Plays one dialog: sees the controls after OnInitDialog, acts on them (typing, pressing
+// buttons through dlg.OnCommand) and must end the dialog.
+using DialogScript = std::function<void(CDialog& dlg, CFakeDialogControls& controls)>;
+
+// Message boxes answered from a script; every box shown is recorded.
+class CFakeUserInterface : public IUserInterface
+{
+public:
+    struct CBox
+    {
+        std::string m_strText;
+        unsigned m_nType;
+    };
+
+    int MessageBox(const std::string& strText, unsigned nType) override;
+    int RunModal(CDialog& dlg) override;
+    void CreateMainWindow() override { ++m_nMainWindows; }
+
+    // Texts of the boxes shown, in order.
+    std::vector<std::string> Texts() const;
+
+    std::deque<int> m_anAnswers;           // answers to the next boxes, in order
+    std::vector<CBox> m_aBoxes;            // every box shown
+    std::deque<DialogScript> m_afnDialogs; // scripts for the next dialogs, in order
+    std::vector<int> m_anDialogIds;        // template ids of the dialogs shown
+    // Runs as a box is shown, before it is answered (to plug the instrument back in, say).
+    std::function<void(const std::string& strText)> m_fnOnBox;
+    int m_nMainWindows = 0;
+};
+
+// Presses a button of the dialog.
+DialogScript Press(int nId);
+// Types a text into a control, then presses a button.
+DialogScript TypeAndPress(int nControl, const std::string& strText, int nButton);
