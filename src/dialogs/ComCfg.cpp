@@ -1,5 +1,9 @@
 #include "dialogs/ComCfg.h"
 
+#include "link/ReplyScanner.h"
+
+#include <string_view>
+
 const CDlgTemplate& ComCfgTemplate()
 {
     static const CDlgTemplate dlgTemplate{
@@ -33,4 +37,13 @@ CComCfg::CComCfg() : CDialog(ComCfgTemplate()) {}
 void CComCfg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_CBString(pDX, IDC_COMPORT, m_strPort);
+}
+
+bool PortNumberOfText(const std::string& strText, int& nPort)
+{
+    std::string_view strView(strText);
+    if (!strView.starts_with("COM"))
+        return false;
+    CReplyScanner scanner(strView.substr(3));
+    return scanner.Int(nPort);
 }

@@ -20,3 +20,7 @@ protected:
 };
 
 const CDlgTemplate& ComCfgTemplate();
+
+// The number n of a port text "COM<n>" into nPort; false, nPort unchanged, when the text
+// yields no number.
+bool PortNumberOfText(const std::string& strText, int& nPort);

@@ -3,7 +3,22 @@
 #include "link/ReplyScanner.h"
 
 #include <charconv>
+#include <climits>
 #include <cstring>
+
+namespace
+{
+// Truncation toward zero, held to the range of int (and 0 for NaN) so that no input can make
+// the conversion undefined.
+int TruncateToInt(double dValue)
+{
+    if (!(dValue > INT_MIN))
+        return dValue < 0 ? INT_MIN : 0;
+    if (dValue >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(dValue);
+}
+} // namespace
 
 std::string_view ReplyText(const char* pReply, size_t nSize)
 {
@@ -52,7 +67,7 @@ bool ParseReading(const char* pReply, size_t nSize, int nModel, CReading& readin
 
 std::string FormatSpeedCommand(double dRampSpeedMph)
 {
-    return "W" + std::to_string(static_cast<int>(dRampSpeedMph * 10)) + "\r";
+    return "W" + std::to_string(TruncateToInt(dRampSpeedMph * 10)) + "\r";
 }
 
 std::string FormatUnitsCommand(int nUnits)
@@ -78,16 +93,18 @@ namespace
 {
 std::string Fixed(double dValue, int nDecimals)
 {
-    char achText[64];
+    // Room for the largest double written out in full (309 digits) with its decimals.
+    char achText[352];
     auto result = std::to_chars(achText, achText + sizeof achText, dValue, std::chars_format::fixed,
                                 nDecimals);
     return std::string(achText, result.ptr);
 }
+
 } // namespace
 
 std::string FormatStoreAirInputs(const CAirInputs& inputs)
 {
     return "A" + std::to_string(inputs.m_nUnits) + "," + Fixed(inputs.m_dAltitude, 0) + "," +
            Fixed(inputs.m_dTemperature, 1) + "," + Fixed(inputs.m_dPressure, 2) + "," +
-           std::to_string(static_cast<int>(inputs.m_dHumidity)) + "\r";
+           std::to_string(TruncateToInt(inputs.m_dHumidity)) + "\r";
 }

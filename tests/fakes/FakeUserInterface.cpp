@@ -48,6 +48,21 @@ int CFakeUserInterface::RunModal(CDialog& dlg)
     return dlg.GetResult();
 }
 
+int CFakeUserInterface::FileDialog(bool bOpen, const std::string& strDefExt,
+                                   const std::string& strFileName, unsigned nFlags,
+                                   const std::string& strFilter, std::string& strPath)
+{
+    m_aFileRequests.push_back({bOpen, strDefExt, strFileName, nFlags, strFilter});
+    if (m_astrPaths.empty())
+    {
+        ADD_FAILURE() << "unscripted file dialog";
+        return IDCANCEL;
+    }
+    strPath = m_astrPaths.front();
+    m_astrPaths.pop_front();
+    return strPath.empty() ? IDCANCEL : IDOK;
+}
+
 std::vector<std::string> CFakeUserInterface::Texts() const
 {
     std::vector<std::string> astrTexts;

@@ -36,6 +36,19 @@ public:
 // buttons through dlg.OnCommand) and must end the dialog.
 using DialogScript = std::function<void(CDialog& dlg, CFakeDialogControls& controls)>;
 
+// A splash window that only records what it is asked to do: "show", "update", "destroy".
+class CFakeSplash : public ISplashWindow
+{
+public:
+    explicit CFakeSplash(std::vector<std::string>& astrCalls) : m_astrCalls(astrCalls) {}
+    void ShowWindow() override { m_astrCalls.push_back("show"); }
+    void UpdateWindow() override { m_astrCalls.push_back("update"); }
+    void DestroyWindow() override { m_astrCalls.push_back("destroy"); }
+
+private:
+    std::vector<std::string>& m_astrCalls;
+};
+
 // Message boxes answered from a script; every box shown is recorded.
 class CFakeUserInterface : public IUserInterface
 {
@@ -48,7 +61,21 @@ public:
 
     int MessageBox(const std::string& strText, unsigned nType) override;
     int RunModal(CDialog& dlg) override;
-    void CreateMainWindow() override { ++m_nMainWindows; }
+    // Counts the windows; the program then runs without a view.
+    CZRVView* CreateMainWindow() override
+    {
+        ++m_nMainWindows;
+        return nullptr;
+    }
+    std::unique_ptr<ISplashWindow> CreateSplash() override
+    {
+        ++m_nSplashes;
+        return std::make_unique<CFakeSplash>(m_astrSplashCalls);
+    }
+    // Answers with the next scripted path; an empty path is Cancel.
+    int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
+                   unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
+    void ShellOpen(const std::string& strFile) override { m_astrOpened.push_back(strFile); }
 
     // Texts of the boxes shown, in order.
     std::vector<std::string> Texts() const;
@@ -60,6 +87,20 @@ public:
     // Runs as a box is shown, before it is answered (to plug the instrument back in, say).
     std::function<void(const std::string& strText)> m_fnOnBox;
     int m_nMainWindows = 0;
+    int m_nSplashes = 0;
+    std::vector<std::string> m_astrSplashCalls; // every call on every splash, in order
+
+    struct CFileRequest
+    {
+        bool m_bOpen;
+        std::string m_strDefExt;
+        std::string m_strFileName;
+        unsigned m_nFlags;
+        std::string m_strFilter;
+    };
+    std::deque<std::string> m_astrPaths;       // answers to the next file dialogs
+    std::vector<CFileRequest> m_aFileRequests; // every file dialog shown
+    std::vector<std::string> m_astrOpened;     // every document handed to the desktop
 };
 
 // Presses a button of the dialog.

@@ -160,6 +160,17 @@ TEST(AirInputs, StoreRequestBytes)
     EXPECT_EQ(FormatStoreAirInputs({1, -20.4, -3.05, 30.005, 0}), "A1,-20,-3.0,30.00,0\r");
 }
 
+TEST(AirInputs, AbsurdValuesStillGiveAWholeRequest)
+{
+    // Typed into the calculator's ten-character fields: "1e300" and "9999999999".
+    std::string strRequest = FormatStoreAirInputs({1, 1e300, 70, 29.92, 9999999999.0});
+    EXPECT_TRUE(
+        strRequest.starts_with("A1,1000000000000000052504760255204420248704468581108159154"))
+        << strRequest;
+    EXPECT_TRUE(strRequest.ends_with(",70.0,29.92,2147483647\r")) << strRequest;
+    EXPECT_EQ(FormatSpeedCommand(-1e12), "W-2147483648\r");
+}
+
 // Qt sets the process locale from the environment; a comma-decimal locale must not leak into
 // the bytes on the line.
 TEST(CommandsLocale, IndependentOfACommaDecimalLocale)

@@ -1,0 +1,93 @@
+// The zorvantellique program itself, started as a user starts it.
+#include "SimProcess.h"
+
+#include "qt/QtProfile.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace
+{
+// Ends the program at the end of the test, whatever happened.
+class CProgram
+{
+public:
+    explicit CProgram(const QProcessEnvironment& env)
+    {
+        m_process.setProcessEnvironment(env);
+        m_process.start(QStringLiteral(ZRV_APP_PATH), QStringList());
+        m_process.waitForStarted(5000);
+    }
+    ~CProgram()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+        {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    // Polls fnDone while the program runs; false when it ended or the time ran out first.
+    bool WaitFor(const std::function<bool()>& fnDone, int nMs = 20000)
+    {
+        QDeadlineTimer deadline(nMs);
+        while (!fnDone())
+            if (deadline.hasExpired() || m_process.waitForFinished(20))
+                return false;
+        return true;
+    }
+
+    QProcess m_process;
+};
+} // namespace
+
+TEST(ProgramTest, WithoutADisplayItSaysSoAndEnds)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(pszName);
+    CProgram program(env);
+    ASSERT_TRUE(program.m_process.waitForFinished(10000));
+    EXPECT_EQ(program.m_process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.m_process.exitCode(), 1);
+    EXPECT_EQ(program.m_process.readAllStandardError().toStdString(),
+              "zorvantellique: no display (set DISPLAY or QT_QPA_PLATFORM=offscreen)\n");
+}
+
+TEST(ProgramTest, FirstRunFindsTheInstrumentAndStoresItsPort)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    CSimProcess sim;
+    ASSERT_TRUE(sim.Start({"--ports-dir", dir.path(), "--port", "3", "--model", "2", "--log",
+                           dir.filePath("received.log")}));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ZRV_PORTS", dir.path());
+    env.insert("ZRV_PROFILE", dir.filePath("Zorvantellique.ini"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("LC_ALL", "de_DE.UTF-8"); // a decimal comma must not reach the line or the file
+    CProgram program(env);
+
+    // Discovery scans (no port stored yet), identifies COM3 and stores it.
+    CQtProfile profile(dir.filePath("Zorvantellique.ini"));
+    EXPECT_TRUE(
+        program.WaitFor([&] { return profile.GetProfileInt("System", "COM Port", 0) == 3; }));
+
+    // The scan's "V", the identification of the port found, and once the splash has had its
+    // time, "C".
+    auto fnReceived = [&] {
+        QFile log(dir.filePath("received.log"));
+        return log.open(QIODevice::ReadOnly) ? log.readAll().toStdString() : std::string();
+    };
+    EXPECT_TRUE(program.WaitFor([&] { return fnReceived() == "VVC"; })) << fnReceived();
+    EXPECT_FALSE(program.m_process.waitForFinished(200)) << "the program goes on running";
+}

@@ -1,0 +1,54 @@
+#include "SimProcess.h"
+
+#include <QDeadlineTimer>
+#include <signal.h>
+
+CSimProcess::~CSimProcess()
+{
+    Stop();
+}
+
+bool CSimProcess::Start(const QStringList& astrOptions)
+{
+    m_strOutput.clear();
+    m_nSeen = 0;
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.start(QStringLiteral(ZRV_SIM_PATH), astrOptions);
+    return m_process.waitForStarted(5000) && WaitForOutput(QStringLiteral(" -> "));
+}
+
+bool CSimProcess::WaitForOutput(const QString& strText, int nMs)
+{
+    QDeadlineTimer deadline(nMs);
+    for (;;)
+    {
+        m_strOutput += QString::fromLocal8Bit(m_process.readAll());
+        const qsizetype nFound = m_strOutput.indexOf(strText, m_nSeen);
+        if (nFound >= 0)
+        {
+            m_nSeen = nFound + strText.size();
+            return true;
+        }
+        if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
+            return false;
+        m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+    }
+}
+
+void CSimProcess::Signal(int nSignal)
+{
+    if (m_process.state() == QProcess::Running)
+        ::kill(static_cast<pid_t>(m_process.processId()), nSignal);
+}
+
+void CSimProcess::Stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000))
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// A running zrv-sim, the virtual instrument on a pseudo-terminal. Every wait is bounded.
+class CSimProcess
+{
+public:
+    ~CSimProcess();
+
+    // Starts zrv-sim with the options and waits until its port link exists.
+    bool Start(const QStringList& astrOptions);
+    // Waits until the simulator has printed strText since the last text waited for.
+    bool WaitForOutput(const QString& strText, int nMs = 5000);
+    void Signal(int nSignal);
+    // SIGTERM, then waits for the end (and kills it if it will not end).
+    void Stop();
+
+private:
+    QProcess m_process;
+    QString m_strOutput;
+    qsizetype m_nSeen = 0;
+};
