@@ -121,9 +121,11 @@ void CDC::Rectangle(int nLeft, int nTop, int nRight, int nBottom)
     int b = std::max(pt0.y, pt1.y);
     if (r - l < 1 || b - t < 1)
         return;
-    DeviceFill(l, t, r, b, m_pBrush->m_cr, m_state);
-    // The outline runs on the outermost pixels of [l, r) x [t, b); each edge stops short of
-    // the next corner, so no pixel is drawn twice (which matters under exclusive-or).
+    // The brush fills inside the outline, which runs on the outermost pixels of
+    // [l, r) x [t, b); each edge stops short of the next corner, so no pixel is drawn twice
+    // (which matters under exclusive-or).
+    if (r - l > 2 && b - t > 2)
+        DeviceFill(l + 1, t + 1, r - 1, b - 1, m_pBrush->m_cr, m_state);
     const CPoint aCorner[5] = {{l, t}, {r - 1, t}, {r - 1, b - 1}, {l, b - 1}, {l, t}};
     for (int i = 0; i < 4; ++i)
         DeviceLine(aCorner[i], aCorner[i + 1], *m_pPen, m_state);

@@ -125,8 +125,8 @@ public:
     CPoint MoveTo(int x, int y);
     // Draws from the current position up to, but not including, (x, y).
     void LineTo(int x, int y);
-    // Fills with the brush and outlines with the pen; the right and bottom edges are
-    // exclusive, as on the platform this stands for.
+    // Outlines with the pen and fills the inside with the brush; the right and bottom edges
+    // are exclusive, as on the platform this stands for.
     void Rectangle(int nLeft, int nTop, int nRight, int nBottom);
     // The top-left corner of the text cell at (x, y); black text, not affected by the
     // raster operation; the cell is filled with the background colour in OPAQUE mode.

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "graph/xygraph.h"
+#include "platform/View.h"
+
+// Kinds of RecordSample.
+constexpr int SAMPLE_RECORD = 0;
+constexpr int SAMPLE_CLEAR = 1;
+constexpr int SAMPLE_END_MOTION = 2;
+
+// The readout is rebuilt at most this often while recording, in milliseconds.
+constexpr uint32_t READOUT_INTERVAL_MS = 200;
+// The status line text is kept within this many characters, terminator included.
+constexpr int STATUS_TEXT_SIZE = 200;
+
+// The test view: the window's graph and everything a test consists of.
+class CZRVView : public CView, protected xygraph
+{
+public:
+    // Copies the units and maximum speed of the application's settings, sets the scales and
+    // the program's air density for those units.
+    CZRVView();
+
+    // Framework overrides.
+    void OnInitialUpdate() override;
+    void OnPaint() override;
+    void OnDraw(CDC* pDC) override;
+    // Draws the page of a printer context (printable size from HORZRES and VERTRES).
+    void OnPrint(CDC* pDC);
+
+    // Routes a menu, toolbar or accelerator command to its handler; false when the view
+    // has none.
+    bool OnCmdMsg(int nId);
+
+    // Commands.
+    void OnClearGraph();
+    // Configuration dialogs (src/dialogs).
+    void OnConfigure();
+    void OnAxis();
+    void OnAirDensity();
+    void OnComPort();
+    // Test files, overlay and comments (src/files).
+    void OnFileSave();
+    void OnFileOpen();
+    void OnSetOverlay();
+    void OnClearOverlay();
+    void OnEnterComments();
+    // Wind speed and sampling (src/run).
+    void OnTimer(int nIdEvent) override;
+    void OnLButtonDblClk(CPoint point) override;
+    void SampleTick();
+    void OnSetWindSpeed();
+    void StepWindSpeed(double dStep);
+    void OnWindUp1();
+    void OnWindUp5();
+    void OnWindDown5();
+    void OnWindDown1();
+    void OnStopWind();
+    // The checks every speed request starts with: refused while communications are disabled
+    // or the wind returns to zero, else the timer is stopped and an earlier run on the shown
+    // range may be cleared. False when the command ends there.
+    bool BeginSpeedRequest(bool bZeroSpeedsBeforeAsking);
+
+    // The one entry of samples: kind SAMPLE_RECORD stores one (display units) and redraws
+    // the stretch it changed with exclusive-or; SAMPLE_CLEAR empties the run and the
+    // comments; SAMPLE_END_MOTION restarts the trace at slot 0.
+    void RecordSample(CDC* pDC, double dLift, double dDrag, double dWind, int nKind);
+
+    // Repaints.
+    void Repaint(CDC* pDC);
+    void RedrawPlot(CDC* pDC);
+    void DrawGraph(CDC* pDC);
+
+    // Status line.
+    void ShowReadout(double dWind, double dLift, double dDrag, double dCd, double dLD);
+    void SetStatusText(const std::string& strText);
+
+    double m_dFiltWind = 0.0;
+    double m_dFiltLift = 0.0;
+    double m_dFiltDrag = 0.0;
+
+private:
+    void DrawRunSpans(CDC* pDC, const CSlotSpan& span) const;
+};
