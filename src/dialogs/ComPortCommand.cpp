@@ -1,0 +1,31 @@
+#include "dialogs/ComCfg.h"
+#include "graph/CZRVView.h"
+#include "link/CommLink.h"
+#include "platform/Platform.h"
+
+void CZRVView::OnComPort()
+{
+    CComCfg dlg;
+    dlg.m_strPort = "COM" + std::to_string(theCommLink.m_nPort);
+    // Communications stay disabled while the dialog is up, so that sampling ticks do nothing,
+    // and after a Cancel.
+    for (;;)
+    {
+        theCommLink.m_bAlive = 0;
+        if (dlg.DoModal() != IDOK)
+            return;
+        int nPort = 0;
+        if (PortNumberOfText(dlg.m_strPort, nPort))
+        {
+            theCommLink.m_nPort = nPort;
+            if (theCommLink.OpenPort() != 0)
+            {
+                theCommLink.m_bAlive = 1;
+                WriteProfileInt("System", "COM Port", nPort);
+                return;
+            }
+        }
+        // The dialog comes back with the text the user entered.
+        AfxMessageBox("USB Port not detected!", MB_ICONEXCLAMATION);
+    }
+}
