@@ -7,6 +7,11 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "zorvantellique: no display to show the window on (set DISPLAY, or QT_QPA_PLATFORM=offscreen)" >&2
+    exit 1
+fi
+
 . "$top/tools/packages.sh"
 zrv_install_packages
 
@@ -14,11 +19,6 @@ build="$top/build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRV_BUILD_TESTS=OFF \
       -DZRV_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target zorvantellique zrv-sim
-
-if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    echo "zorvantellique: no display to show the window on (set DISPLAY, or QT_QPA_PLATFORM=offscreen)" >&2
-    exit 1
-fi
 
 work=$(mktemp -d)
 sim_pid=""

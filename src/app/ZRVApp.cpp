@@ -2,7 +2,6 @@
 
 #include "dialogs/ComCfg.h"
 #include "link/CommLink.h"
-#include "link/ReplyScanner.h"
 #include "platform/Platform.h"
 #include "platform/UserInterface.h"
 
@@ -14,15 +13,6 @@ constexpr const char* SECTION = "System";
 constexpr const char* NOT_FOUND_TEXT =
     "Zorvantellique not found!\nBe sure it is plugged in and powered up.";
 
-// "COM<n>" into nPort; a text that yields no number leaves nPort unchanged.
-void ParsePortText(const std::string& strText, int& nPort)
-{
-    std::string_view strView(strText);
-    if (!strView.starts_with("COM"))
-        return;
-    CReplyScanner scanner(strView.substr(3));
-    scanner.Int(nPort);
-}
 } // namespace
 
 void CZRVApp::ReadSettings()
@@ -38,8 +28,9 @@ void CZRVApp::ReadSettings()
 bool CZRVApp::InitInstance()
 {
     ReadSettings();
-    g_platform.m_pUi->CreateMainWindow();
+    m_pView = g_platform.m_pUi->CreateMainWindow();
     FindInstrument();
+    ShowSplash();
     return true;
 }
 
@@ -80,7 +71,8 @@ void CZRVApp::FindInstrument()
             AfxMessageBox("Communications Disabled!", MB_OK);
             return;
         }
-        ParsePortText(dlg.m_strPort, nPort);
+        // A text that yields no number leaves the port as it was.
+        PortNumberOfText(dlg.m_strPort, nPort);
         WriteProfileInt(SECTION, "COM Port", nPort);
     }
 }

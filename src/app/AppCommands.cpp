@@ -1,0 +1,52 @@
+// The commands the application object takes when the test view has no handler for them.
+#include "app/AboutDlg.h"
+#include "app/CommandIds.h"
+#include "app/ZRVApp.h"
+#include "graph/CZRVView.h"
+#include "platform/Platform.h"
+
+namespace
+{
+constexpr const char* HELP_FILE = "Zorvantellique.chm";
+}
+
+bool CZRVApp::OnCmdMsg(int nId)
+{
+    if (m_pView != nullptr && m_pView->OnCmdMsg(nId))
+        return true;
+    switch (nId)
+    {
+    // The menu's Help and About items do the same as the keys and buttons.
+    case ID_APP_ABOUT:
+    case ID_MENU_ABOUT:
+        OnAppAbout();
+        return true;
+    case ID_HELP_CONTENTS:
+    case ID_MENU_HELP:
+        OnHelpContents();
+        return true;
+    case ID_FILE_NEW:
+        OnFileNew();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CZRVApp::OnAppAbout()
+{
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+void CZRVApp::OnHelpContents()
+{
+    // No path: the desktop resolves the name against the current directory.
+    g_platform.m_pUi->ShellOpen(HELP_FILE);
+}
+
+void CZRVApp::OnFileNew()
+{
+    if (m_pView != nullptr)
+        m_pView->OnInitialUpdate();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/UserInterface.h"
+
+#include <QString>
+#include <memory>
+
+class CMainFrame;
+
+// The desktop side of the program's user interaction: message boxes, the main window, the
+// splash, file dialogs and modal dialogs built from their templates.
+class CQtUserInterface : public IUserInterface
+{
+public:
+    CQtUserInterface();
+    ~CQtUserInterface() override;
+
+    int MessageBox(const std::string& strText, unsigned nType) override;
+    // Builds and shows the main frame with its test view; returns the view.
+    CZRVView* CreateMainWindow() override;
+    std::unique_ptr<ISplashWindow> CreateSplash() override;
+    int RunModal(CDialog& dlg) override;
+    int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
+                   unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
+    void ShellOpen(const std::string& strFile) override;
+
+    // Shows a text in the main window's status bar; nothing before the window exists.
+    void SetStatusText(const QString& strText);
+    CMainFrame* MainWindow() const { return m_pMainWindow.get(); }
+
+private:
+    std::unique_ptr<CMainFrame> m_pMainWindow;
+};

@@ -1,0 +1,63 @@
+// zorvantellique: the desktop program. Installs the Qt services into the platform, starts the
+// application object (settings, main window, instrument discovery, splash) and runs the event
+// loop, which feeds the application object its input and idle time.
+#include "app/ZRVApp.h"
+#include "link/CommLink.h"
+#include "platform/Platform.h"
+#include "qt/QtAppEvents.h"
+#include "qt/QtClock.h"
+#include "qt/QtProfile.h"
+#include "qt/QtSerialLayer.h"
+#include "qt/QtUserInterface.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+bool HasValue(const char* pszName)
+{
+    const char* pszValue = std::getenv(pszName);
+    return pszValue != nullptr && *pszValue != '\0';
+}
+
+// QApplication aborts when it finds no display; say why in one line instead.
+bool CanOpenDisplay()
+{
+    return HasValue("DISPLAY") || HasValue("WAYLAND_DISPLAY") || HasValue("QT_QPA_PLATFORM");
+}
+
+QString DiscoveryText()
+{
+    if (!theCommLink.m_bAlive)
+        return QStringLiteral("Communications Disabled");
+    const QString strModel = theCommLink.m_nModel == 2 ? QStringLiteral("Zorvantellique V6")
+                                                       : QStringLiteral("Zorvantellique");
+    return strModel + QStringLiteral(" found on COM") + QString::number(theCommLink.m_nPort);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!CanOpenDisplay())
+    {
+        std::fputs("zorvantellique: no display (set DISPLAY or QT_QPA_PLATFORM=offscreen)\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorvantellique"));
+
+    CQtProfile profile;
+    CQtSerialLayer serial;
+    CQtUserInterface ui;
+    CQtClock clock;
+    g_platform = {&profile, &serial, &ui, &clock};
+    CQtAppEvents events;
+
+    theApp.InitInstance();
+    ui.SetStatusText(DiscoveryText());
+    events.StartIdle(); // the splash waits for idle time to go
+    return QApplication::exec();
+}
