@@ -16,6 +16,34 @@ double RoundToThousandths(double dValue)
     return int(dValue * 1000 + 0.5) / 1000.0;
 }
 
+// Legend-size text over the plot as a 0..1000 square, on the graph's background with the
+// raster operation nRop; the font and background colour in force before come back at the end.
+class CLegendText
+{
+public:
+    CLegendText(CDC* pDC, const xygraph& graph, int nRop) : m_pDC(pDC)
+    {
+        m_crOldBk = pDC->SetBkColor(graph.m_crBackground);
+        CreateArialFont(m_font, LEGEND_FONT_HEIGHT);
+        m_pOldFont = pDC->SelectObject(&m_font);
+        graph.MapPlot(pDC, graph.m_axForce, 1);
+        pDC->SetROP2(nRop);
+    }
+    ~CLegendText()
+    {
+        m_pDC->SelectObject(m_pOldFont);
+        m_pDC->SetBkColor(m_crOldBk);
+    }
+    CLegendText(const CLegendText&) = delete;
+    CLegendText& operator=(const CLegendText&) = delete;
+
+private:
+    CDC* m_pDC;
+    CFont m_font;
+    CFont* m_pOldFont = nullptr;
+    COLORREF m_crOldBk = 0;
+};
+
 } // namespace
 
 void xygraph::DrawFrame(CDC* pDC) const
@@ -82,18 +110,9 @@ void xygraph::DrawGrid(CDC* pDC) const
 
 void xygraph::DrawForceLine(CDC* pDC, double dValue, int nRop, COLORREF cr, int nPenStyle) const
 {
-    COLORREF crOldBk = pDC->SetBkColor(m_crBackground);
-    // Under exclusive-or the pen is pre-mixed with the background, so that it shows in its
-    // own colour over the plot background and restores the background when drawn again.
-    CPen pen(nPenStyle, 0, nRop == R2_XORPEN ? cr ^ pDC->GetBkColor() : cr);
-    pDC->SelectObject(&pen);
-    MapPlot(pDC, m_axForce, 0);
-    pDC->SetROP2(nRop);
     int y = TruncateToInt(dValue * 10000);
-    pDC->MoveTo(TruncateToInt(m_axWind.ShownMin() * 10), y);
-    pDC->LineTo(TruncateToInt(m_axWind.ShownMax() * 10), y);
-    pDC->SelectStockObject(BLACK_PEN);
-    pDC->SetBkColor(crOldBk);
+    DrawPlotLine(pDC, {TruncateToInt(m_axWind.ShownMin() * 10), y},
+                 {TruncateToInt(m_axWind.ShownMax() * 10), y}, nRop, cr, nPenStyle);
 }
 
 void xygraph::DrawWindLine(CDC* pDC, double dValue, int nRop, COLORREF cr, int nPenStyle) const
@@ -101,14 +120,23 @@ void xygraph::DrawWindLine(CDC* pDC, double dValue, int nRop, COLORREF cr, int n
     double dWind = std::fabs(dValue);
     if (!(dWind > m_axWind.ShownMin()))
         return;
+    int x = TruncateToInt(dWind * 10);
+    DrawPlotLine(pDC, {x, TruncateToInt(m_axForce.ShownMax() * 10000)},
+                 {x, TruncateToInt(m_axForce.ShownMin() * 10000)}, nRop, cr, nPenStyle);
+}
+
+void xygraph::DrawPlotLine(CDC* pDC, CPoint ptFrom, CPoint ptTo, int nRop, COLORREF cr,
+                           int nPenStyle) const
+{
     COLORREF crOldBk = pDC->SetBkColor(m_crBackground);
+    // Under exclusive-or the pen is pre-mixed with the background, so that it shows in its
+    // own colour over the plot background and restores the background when drawn again.
     CPen pen(nPenStyle, 0, nRop == R2_XORPEN ? cr ^ pDC->GetBkColor() : cr);
     pDC->SelectObject(&pen);
     MapPlot(pDC, m_axForce, 0);
     pDC->SetROP2(nRop);
-    int x = TruncateToInt(dWind * 10);
-    pDC->MoveTo(x, TruncateToInt(m_axForce.ShownMax() * 10000));
-    pDC->LineTo(x, TruncateToInt(m_axForce.ShownMin() * 10000));
+    pDC->MoveTo(ptFrom.x, ptFrom.y);
+    pDC->LineTo(ptTo.x, ptTo.y);
     pDC->SelectStockObject(BLACK_PEN);
     pDC->SetBkColor(crOldBk);
 }
@@ -128,12 +156,7 @@ void xygraph::DrawLegend(CDC* pDC) const
                              {&m_curDrag, 0xFF0000, {50, 920}, "Drag"},
                              {&m_curCd, 0x00FF00, {250, 970}, "Cd"},
                              {&m_curLD, 0xFFFF00, {250, 920}, "L/D"}};
-    COLORREF crOldBk = pDC->SetBkColor(m_crBackground);
-    CFont font;
-    CreateArialFont(font, LEGEND_FONT_HEIGHT);
-    CFont* pOldFont = pDC->SelectObject(&font);
-    MapPlot(pDC, m_axForce, 1);
-    pDC->SetROP2(R2_COPYPEN);
+    CLegendText text(pDC, *this, R2_COPYPEN);
     for (const CEntry& entry : aEntry)
     {
         if (entry.m_pCurve->m_bShow == 0)
@@ -145,23 +168,14 @@ void xygraph::DrawLegend(CDC* pDC) const
         pDC->TextOut(entry.m_ptLine.x + 60, entry.m_ptLine.y + 20, entry.m_pszText);
         pDC->SelectStockObject(BLACK_PEN);
     }
-    pDC->SelectObject(pOldFont);
-    pDC->SetBkColor(crOldBk);
 }
 
 void xygraph::DrawComments(CDC* pDC) const
 {
-    COLORREF crOldBk = pDC->SetBkColor(m_crBackground);
-    CFont font;
-    CreateArialFont(font, LEGEND_FONT_HEIGHT);
-    CFont* pOldFont = pDC->SelectObject(&font);
-    MapPlot(pDC, m_axForce, 1);
-    pDC->SetROP2(R2_XORPEN);
+    CLegendText text(pDC, *this, R2_XORPEN);
     for (int k = 0; k < COMMENT_LINES; ++k)
     {
         if (!m_astrComment[k].empty())
             pDC->TextOut(600, 990 - 35 * k, m_astrComment[k]);
     }
-    pDC->SelectObject(pOldFont);
-    pDC->SetBkColor(crOldBk);
 }

@@ -52,6 +52,10 @@ public:
     void DrawGrid(CDC* pDC) const;
     void DrawForceLine(CDC* pDC, double dValue, int nRop, COLORREF cr, int nPenStyle) const;
     void DrawWindLine(CDC* pDC, double dValue, int nRop, COLORREF cr, int nPenStyle) const;
+    // A straight line in the plot mapping of the force axis (wind in tenths on x, force in
+    // ten-thousandths on y) with the pen and raster operation given.
+    void DrawPlotLine(CDC* pDC, CPoint ptFrom, CPoint ptTo, int nRop, COLORREF cr,
+                      int nPenStyle) const;
     void DrawLegend(CDC* pDC) const;
     void DrawComments(CDC* pDC) const;
     void ShowSpeedMarker(CDC* pDC, double dWind, int bShow) const;

@@ -1,17 +1,9 @@
 // The serial link over the Qt serial layer against zrv-sim on a pseudo-terminal: real bytes,
 // real time-outs. Only the message boxes are scripted.
-#include "FakeProfile.h"
+#include "E2eFixture.h"
 #include "FakeUserInterface.h"
-#include "SimProcess.h"
-
-#include "link/CommLink.h"
-#include "platform/Platform.h"
-#include "qt/QtClock.h"
-#include "qt/QtSerialLayer.h"
 
 #include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <string>
 #include <vector>
@@ -21,48 +13,16 @@ namespace
 const std::string kCommError = "Communications Error!\rBe sure Zorvantellique is properly "
                                "connected to the computer's USB port";
 
-class CommLinkSimTest : public ::testing::Test
+// The link against zrv-sim with the message boxes scripted.
+class CommLinkSimTest : public CSimTest<CFakeUserInterface>
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_strOldPorts = qgetenv("ZRV_PORTS");
-        qputenv("ZRV_PORTS", m_dir.path().toLocal8Bit());
-        m_oldPlatform = g_platform;
-        g_platform = {&m_profile, &m_serial, &m_ui, &m_clock};
-        theCommLink = CCommLink();
-    }
-    void TearDown() override
-    {
-        theCommLink = CCommLink(); // closes the port before the instrument goes
-        m_sim.Stop();
-        g_platform = m_oldPlatform;
-        qputenv("ZRV_PORTS", m_strOldPorts);
-    }
-
-    // The instrument on COM3 of the test's own ports directory, its fan without lag.
-    void StartSim(QStringList astrOptions = {})
-    {
-        astrOptions << "--ports-dir" << m_dir.path() << "--port"
-                    << "3"
-                    << "--lag"
-                    << "0"
-                    << "--log" << m_dir.filePath("received.log");
-        ASSERT_TRUE(m_sim.Start(astrOptions));
-    }
     // The link as start-up leaves it after finding the instrument on COM3.
     void OpenLink()
     {
         theCommLink.m_nPort = 3;
         ASSERT_NE(theCommLink.OpenPort(), 0);
         theCommLink.m_bAlive = 1;
-    }
-    // Every byte the instrument received.
-    std::string Received() const
-    {
-        QFile file(m_dir.filePath("received.log"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
     // The first byte of the reply to a command that awaits one, with retry; '\0' when the
     // exchange failed.
@@ -71,15 +31,6 @@ protected:
         char achReply[52] = {};
         return theCommLink.SendCommand(pszCommand, achReply, 1, 1) ? achReply[0] : '\0';
     }
-
-    QTemporaryDir m_dir;
-    QByteArray m_strOldPorts;
-    CPlatform m_oldPlatform;
-    CFakeProfile m_profile;
-    CQtSerialLayer m_serial;
-    CFakeUserInterface m_ui;
-    CQtClock m_clock;
-    CSimProcess m_sim;
 };
 } // namespace
 
@@ -122,7 +73,7 @@ TEST_F(CommLinkSimTest, StatusFollowsTheWind)
     EXPECT_EQ(theCommLink.CheckStatus(), 1);
     EXPECT_EQ(theCommLink.m_nStatus, 0u);
     EXPECT_EQ(theCommLink.m_bRunning, 1);
-    EXPECT_EQ(Received(), "SW50\rS");
+    EXPECT_EQ(ReceivedBytes(), "SW50\rS");
 }
 
 TEST_F(CommLinkSimTest, UnacknowledgedSpeedIsClearedAndRepeated)
@@ -155,7 +106,7 @@ TEST_F(CommLinkSimTest, UnacknowledgedSpeedIsClearedAndRepeated)
             }
         }
         EXPECT_EQ(achFirstBytes, c.m_achFirstBytes) << "--nak-every " << c.m_nNakEvery;
-        EXPECT_EQ(Received(), c.m_strReceived) << "--nak-every " << c.m_nNakEvery;
+        EXPECT_EQ(ReceivedBytes(), c.m_strReceived) << "--nak-every " << c.m_nNakEvery;
         theCommLink = CCommLink();
         m_sim.Stop();
     }
@@ -176,7 +127,7 @@ TEST_F(CommLinkSimTest, SilenceOffersRetryWhichWorksOnceTheInstrumentAnswers)
     EXPECT_EQ(theCommLink.m_bAlive, 1);
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{kCommError});
     EXPECT_EQ(m_ui.m_aBoxes[0].m_nType, MB_RETRYCANCEL | MB_ICONEXCLAMATION);
-    EXPECT_EQ(Received(), "W50\rW55\rW55\r");
+    EXPECT_EQ(ReceivedBytes(), "W50\rW55\rW55\r");
 }
 
 TEST_F(CommLinkSimTest, CancelOnSilenceDisablesCommunications)
@@ -201,7 +152,7 @@ TEST_F(CommLinkSimTest, UnpluggedInstrumentIsFoundAgainOnRetry)
     m_ui.m_anAnswers = {IDRETRY};
     EXPECT_EQ(Send("W55\r"), '\r');
     EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{kCommError});
-    EXPECT_EQ(Received(), "W50\rW55\r");
+    EXPECT_EQ(ReceivedBytes(), "W50\rW55\r");
 }
 
 TEST_F(CommLinkSimTest, CableAlarm)
@@ -234,7 +185,7 @@ TEST_F(CommLinkSimTest, CableAlarm)
         EXPECT_EQ(theCommLink.m_bAlive, c.m_bAlive);
         EXPECT_EQ(theCommLink.m_bRunning, 0);
         EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{"Cable is disconnected!"});
-        EXPECT_EQ(Received(), c.m_strReceived);
+        EXPECT_EQ(ReceivedBytes(), c.m_strReceived);
         theCommLink = CCommLink();
         m_sim.Stop();
     }

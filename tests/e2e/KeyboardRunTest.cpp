@@ -3,22 +3,16 @@
 // with what the keys asked for.
 #include "../gui/MainFrameKeys.h"
 #include "../gui/ModalDriver.h"
-#include "FakeProfile.h"
-#include "SimProcess.h"
+#include "E2eFixture.h"
 
 #include "app/ZRVApp.h"
 #include "graph/CZRVView.h"
 #include "link/CommLink.h"
-#include "platform/Platform.h"
 #include "qt/MainFrame.h"
-#include "qt/QtClock.h"
-#include "qt/QtSerialLayer.h"
 #include "qt/QtUserInterface.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
@@ -44,22 +38,19 @@ std::vector<std::string> Commands(const std::string& strBytes)
     return astrCommands;
 }
 
-class KeyboardRunTest : public ::testing::Test
+class KeyboardRunTest : public CSimTest<CQtUserInterface>
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        m_strOldPorts = qgetenv("ZRV_PORTS");
-        qputenv("ZRV_PORTS", m_dir.path().toLocal8Bit());
-        m_oldPlatform = g_platform;
-        g_platform = {&m_profile, &m_serial, &m_ui, &m_clock};
-        theCommLink = CCommLink();
+        CSimTest::SetUp();
+        if (HasFatalFailure())
+            return;
         // The "V6" instrument on COM3 whose fan follows at once, as start-up finds it, with a
         // model large enough for its forces to show on the graph.
-        ASSERT_TRUE(
-            m_sim.Start({"--ports-dir", m_dir.path(), "--port", "3", "--model", "2", "--lag", "0",
-                         "--area", "100", "--log", m_dir.filePath("received.log")}));
+        StartSim({"--model", "2", "--area", "100"});
+        if (HasFatalFailure())
+            return;
         ASSERT_EQ(theCommLink.ScanPorts(), 3);
         theCommLink.m_bAlive = 1;
         theApp = CZRVApp();
@@ -71,17 +62,13 @@ protected:
     void TearDown() override
     {
         theApp = CZRVApp();
-        theCommLink = CCommLink(); // closes the port before the instrument goes
-        m_sim.Stop();
-        g_platform = m_oldPlatform;
-        qputenv("ZRV_PORTS", m_strOldPorts);
+        CSimTest::TearDown();
     }
 
     // The commands the instrument received since the last call.
     std::vector<std::string> Received()
     {
-        QFile file(m_dir.filePath("received.log"));
-        std::string strAll = file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
+        std::string strAll = ReceivedBytes();
         std::string strNew = strAll.substr(std::min(m_nSeen, strAll.size()));
         m_nSeen = strAll.size();
         return Commands(strNew);
@@ -125,14 +112,6 @@ protected:
         return astr;
     }
 
-    QTemporaryDir m_dir;
-    QByteArray m_strOldPorts;
-    CPlatform m_oldPlatform;
-    CFakeProfile m_profile;
-    CQtSerialLayer m_serial;
-    CQtUserInterface m_ui;
-    CQtClock m_clock;
-    CSimProcess m_sim;
     CMainFrame* m_pFrame = nullptr;
     size_t m_nSeen = 0;
 };

@@ -23,17 +23,7 @@ public:
         m_process.start(QStringLiteral(ZRV_APP_PATH), QStringList());
         m_process.waitForStarted(5000);
     }
-    ~CProgram()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-        {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
+    ~CProgram() { EndProcess(m_process); }
 
     // Polls fnDone while the program runs; false when it ended or the time ran out first.
     bool WaitFor(const std::function<bool()>& fnDone, int nMs = 20000)

@@ -3,6 +3,18 @@
 #include <QDeadlineTimer>
 #include <signal.h>
 
+void EndProcess(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000))
+    {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
 CSimProcess::~CSimProcess()
 {
     Stop();
@@ -39,16 +51,4 @@ void CSimProcess::Signal(int nSignal)
 {
     if (m_process.state() == QProcess::Running)
         ::kill(static_cast<pid_t>(m_process.processId()), nSignal);
-}
-
-void CSimProcess::Stop()
-{
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000))
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
 }

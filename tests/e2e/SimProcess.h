@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+// SIGTERM, then waits for the end (and kills the process if it will not end).
+void EndProcess(QProcess& process);
+
 // A running zrv-sim, the virtual instrument on a pseudo-terminal. Every wait is bounded.
 class CSimProcess
 {
@@ -15,8 +18,7 @@ public:
     // Waits until the simulator has printed strText since the last text waited for.
     bool WaitForOutput(const QString& strText, int nMs = 5000);
     void Signal(int nSignal);
-    // SIGTERM, then waits for the end (and kills it if it will not end).
-    void Stop();
+    void Stop() { EndProcess(m_process); }
 
 private:
     QProcess m_process;

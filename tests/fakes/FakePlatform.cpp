@@ -16,3 +16,13 @@ void CFakePlatformTest::TearDown()
     theCommLink = CCommLink();
     g_platform = CPlatform();
 }
+
+void CLinkedPlatformTest::SetUp()
+{
+    CFakePlatformTest::SetUp();
+    m_pDevice = &m_serial.Add(3);
+    m_pDevice->m_fnRespond = std::ref(m_instrument);
+    theCommLink.m_nPort = 3;
+    ASSERT_EQ(theCommLink.OpenPort(), 1);
+    theCommLink.m_bAlive = 1;
+}

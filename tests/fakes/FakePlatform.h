@@ -22,3 +22,14 @@ protected:
     CFakeUserInterface m_ui;
     CFakeClock m_clock;
 };
+
+// The fakes with an instrument on COM3 answering as m_instrument says, the port open and the
+// link marked alive.
+class CLinkedPlatformTest : public CFakePlatformTest
+{
+protected:
+    void SetUp() override;
+
+    CFakeInstrument m_instrument;
+    CFakeDevice* m_pDevice = nullptr;
+};

@@ -1,35 +1,26 @@
 #include "FakeViewWindow.h"
 
-int CNullDC::GetDeviceCaps(int nIndex) const
+std::unique_ptr<CDC> CFakeViewWindow::GetClientDC()
 {
-    if (nIndex == HORZRES)
-        return m_rcClient.Width();
-    if (nIndex == VERTRES)
-        return m_rcClient.Height();
-    return 0;
+    return std::make_unique<CRecordingDC>(m_log, m_rcClient.right, m_rcClient.bottom);
 }
 
-std::unique_ptr<CDC> CFakeTimerWindow::GetClientDC()
-{
-    return std::make_unique<CNullDC>(m_counts, m_rcClient);
-}
-
-int CFakeTimerWindow::SetTimer(int nId, int nElapseMs)
+int CFakeViewWindow::SetTimer(int nId, int nElapseMs)
 {
     m_setRunning.insert(nId);
     m_anPeriods.push_back(nElapseMs);
     return nId;
 }
 
-void CFakeTimerWindow::KillTimer(int nId)
+void CFakeViewWindow::KillTimer(int nId)
 {
     m_setRunning.erase(nId);
     m_anKilled.push_back(nId);
 }
 
-void CFakeTimerWindow::ClearRecords()
+void CFakeViewWindow::ClearRecords()
 {
-    m_counts = CDrawCounts();
+    m_log.Clear();
     m_anPeriods.clear();
     m_anKilled.clear();
     m_astrStatus.clear();

@@ -6,44 +6,78 @@
 #include <string>
 #include <vector>
 
-// What the null contexts of one window were asked to draw, counted by kind.
-struct CDrawCounts
+// What a context was asked to draw, in device pixels, with the state in force.
+struct CDrawnLine
 {
-    int m_nLines = 0;
-    int m_nFills = 0;
-    int m_nTexts = 0;
+    CPoint m_ptFrom;
+    CPoint m_ptTo;
+    COLORREF m_cr;
+    int m_nStyle;
+    int m_nRop;
 };
 
-// A context that draws nowhere and only counts primitives; its size is the window's.
-class CNullDC : public CDC
+struct CDrawnText
+{
+    CPoint m_pt;
+    std::string m_strText;
+    int m_nPixelHeight;
+    int m_nEscapement;
+    COLORREF m_crBk;
+};
+
+struct CDrawnFill
+{
+    CRect m_rc;
+    COLORREF m_cr;
+};
+
+struct CDrawLog
+{
+    std::vector<CDrawnLine> m_aLines;
+    std::vector<CDrawnText> m_aTexts;
+    std::vector<CDrawnFill> m_aFills;
+    void Clear() { *this = CDrawLog(); }
+};
+
+// A context that draws nothing and records every primitive.
+class CRecordingDC : public CDC
 {
 public:
-    CNullDC(CDrawCounts& counts, const CRect& rcClient) : m_counts(counts), m_rcClient(rcClient) {}
-    int GetDeviceCaps(int nIndex) const override;
-    bool IsPrinting() const override { return false; }
+    CRecordingDC(CDrawLog& log, int nWidth, int nHeight, bool bPrinting = false)
+        : m_log(log), m_nWidth(nWidth), m_nHeight(nHeight), m_bPrinting(bPrinting)
+    {
+    }
+    int GetDeviceCaps(int nIndex) const override
+    {
+        return nIndex == HORZRES ? m_nWidth : nIndex == VERTRES ? m_nHeight : 0;
+    }
+    bool IsPrinting() const override { return m_bPrinting; }
 
 protected:
-    void DeviceLine(CPoint, CPoint, const CPen&, const CDeviceState&) override
+    void DeviceLine(CPoint ptFrom, CPoint ptTo, const CPen& pen, const CDeviceState& state) override
     {
-        ++m_counts.m_nLines;
+        m_log.m_aLines.push_back({ptFrom, ptTo, pen.m_cr, pen.m_nStyle, state.m_nRop2});
     }
-    void DeviceFill(int, int, int, int, COLORREF, const CDeviceState&) override
+    void DeviceFill(int l, int t, int r, int b, COLORREF cr, const CDeviceState&) override
     {
-        ++m_counts.m_nFills;
+        m_log.m_aFills.push_back({{l, t, r, b}, cr});
     }
-    void DeviceText(CPoint, const std::string&, const CFont&, int, const CDeviceState&) override
+    void DeviceText(CPoint pt, const std::string& strText, const CFont& font, int nPixelHeight,
+                    const CDeviceState& state) override
     {
-        ++m_counts.m_nTexts;
+        m_log.m_aTexts.push_back({pt, strText, nPixelHeight, font.m_nEscapement, state.m_crBk});
     }
 
 private:
-    CDrawCounts& m_counts;
-    CRect m_rcClient;
+    CDrawLog& m_log;
+    int m_nWidth;
+    int m_nHeight;
+    bool m_bPrinting;
 };
 
-// A window of a fixed client size that runs no timers but records them: which are running,
-// and every start and stop; and every status-line text.
-class CFakeTimerWindow : public IViewWindow
+// A window of a fixed client size whose contexts record into one log; it runs no timers but
+// records them: which are running, and every start and stop; and every status-line text.
+class CFakeViewWindow : public IViewWindow
 {
 public:
     CRect GetClientRect() const override { return m_rcClient; }
@@ -57,7 +91,7 @@ public:
     void ClearRecords();
 
     CRect m_rcClient{0, 0, 1000, 800};
-    CDrawCounts m_counts;
+    CDrawLog m_log;
     std::set<int> m_setRunning;   // ids of the timers running now
     std::vector<int> m_anPeriods; // the period of every SetTimer, in order
     std::vector<int> m_anKilled;  // the id of every KillTimer, in order

@@ -174,6 +174,17 @@ TEST_F(AxisCommandTest, PresetsShowTheTopOfEachAxis)
     });
 }
 
+// Switches Lift off and Cd and L/D on, then presses nButton.
+DialogScript SwitchLiftForCdAndLD(int nButton)
+{
+    return [nButton](CDialog& dlg, CFakeDialogControls& controls) {
+        controls.SetCheck(IDC_AXIS_LIFT_ON, 0);
+        controls.SetCheck(IDC_AXIS_CD_ON, 1);
+        controls.SetCheck(IDC_AXIS_LD_ON, 1);
+        dlg.OnCommand(nButton);
+    };
+}
+
 TEST_F(AxisCommandTest, SwitchesGoBothWaysOnlyOnOk)
 {
     Axis([](CDialog& dlg, CFakeDialogControls& controls) {
@@ -181,19 +192,11 @@ TEST_F(AxisCommandTest, SwitchesGoBothWaysOnlyOnOk)
         EXPECT_EQ(controls.GetCheck(IDC_AXIS_DRAG_ON), 1);
         EXPECT_EQ(controls.GetCheck(IDC_AXIS_CD_ON), 0);
         EXPECT_EQ(controls.GetCheck(IDC_AXIS_LD_ON), 0);
-        controls.SetCheck(IDC_AXIS_LIFT_ON, 0);
-        controls.SetCheck(IDC_AXIS_CD_ON, 1);
-        controls.SetCheck(IDC_AXIS_LD_ON, 1);
-        dlg.OnCommand(IDCANCEL);
+        SwitchLiftForCdAndLD(IDCANCEL)(dlg, controls);
     });
     EXPECT_EQ(Graph().m_curLift.m_bShow, 1);
     EXPECT_EQ(Graph().m_curCd.m_bShow, 0);
-    Axis([](CDialog& dlg, CFakeDialogControls& controls) {
-        controls.SetCheck(IDC_AXIS_LIFT_ON, 0);
-        controls.SetCheck(IDC_AXIS_CD_ON, 1);
-        controls.SetCheck(IDC_AXIS_LD_ON, 1);
-        dlg.OnCommand(IDOK);
-    });
+    Axis(SwitchLiftForCdAndLD(IDOK));
     EXPECT_EQ(Graph().m_curLift.m_bShow, 0);
     EXPECT_EQ(Graph().m_curDrag.m_bShow, 1);
     EXPECT_EQ(Graph().m_curCd.m_bShow, 1);
@@ -207,7 +210,7 @@ TEST_F(AxisCommandTest, CancelKeepsScalesButRepaints)
         dlg.OnCommand(IDCANCEL);
     });
     EXPECT_EQ(Indices(), (CIndices{2, 1, 1, 1}));
-    EXPECT_GT(m_wnd.m_counts.m_nFills, 0);
+    EXPECT_FALSE(m_wnd.m_log.m_aFills.empty());
 }
 
 TEST_F(AxisCommandTest, TopsAreShownAndReadWithADecimalPointInAnyLocale)

@@ -12,22 +12,7 @@ constexpr const char* COMM_ERROR =
 constexpr const char* CABLE = "Cable is disconnected!";
 
 // A link with an instrument on COM3, open and identified.
-class CommLinkTest : public CFakePlatformTest
-{
-protected:
-    void SetUp() override
-    {
-        CFakePlatformTest::SetUp();
-        m_pDevice = &m_serial.Add(3);
-        m_pDevice->m_fnRespond = std::ref(m_instrument);
-        theCommLink.m_nPort = 3;
-        ASSERT_EQ(theCommLink.OpenPort(), 1);
-        theCommLink.m_bAlive = 1;
-    }
-
-    CFakeInstrument m_instrument;
-    CFakeDevice* m_pDevice = nullptr;
-};
+using CommLinkTest = CLinkedPlatformTest;
 
 TEST_F(CommLinkTest, OpenPortApplies4800Baud8N1AndTimeouts)
 {

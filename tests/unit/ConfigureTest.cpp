@@ -77,7 +77,7 @@ TEST_F(ConfigureTest, EnglishOkUnchangedSendsUnitsKeepsRunAndScalesAndStores)
     EXPECT_EQ(LiftAt(200), 0.3);
     EXPECT_EQ(m_profile.m_mapValues["System/Units"], 1);
     EXPECT_EQ(m_profile.m_mapValues["System/Max Speed"], 80);
-    EXPECT_GT(m_wnd.m_counts.m_nFills, 0) << "the graph is repainted";
+    EXPECT_FALSE(m_wnd.m_log.m_aFills.empty()) << "the graph is repainted";
 }
 
 TEST_F(ConfigureTest, MetricShowsRoundedKphAndSquareCentimetresAndLimitsTo80Mph)

@@ -159,7 +159,7 @@ TEST_P(SamplingWidenTest, ReadingAtTheTopOfTheShownRangeWidensItOneStep)
     bool bWidened = testCase.m_nWindScaleAfter != testCase.m_nWindScale ||
                     testCase.m_nForceScaleAfter != testCase.m_nForceScale;
     // Only a repaint fills the page and the plot; a recorded sample draws lines.
-    EXPECT_EQ(m_wnd.m_counts.m_nFills > 0, bWidened);
+    EXPECT_EQ(!m_wnd.m_log.m_aFills.empty(), bWidened);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -185,7 +185,7 @@ TEST_F(SamplingTest, ReturnToZeroRecordsNothingUntilTheWindIsReportedStopped)
     EXPECT_EQ(m_wnd.m_astrStatus, (std::vector<std::string>{"Returning Wind speed to Zero",
                                                             "Returning Wind speed to Zero"}));
     EXPECT_TRUE(TimerRunning());
-    EXPECT_EQ(m_wnd.m_counts.m_nLines, 0);
+    EXPECT_TRUE(m_wnd.m_log.m_aLines.empty());
 
     m_instrument.m_nStatus = 2;
     Tick();
@@ -218,7 +218,7 @@ TEST_F(SamplingTest, IncompleteReadingRecordsNothing)
     EXPECT_EQ(Sent(), "SH");
     EXPECT_EQ(m_pView->m_dFiltWind, 10.0);
     EXPECT_EQ(g_nLastSlot, 0);
-    EXPECT_EQ(m_wnd.m_counts.m_nLines, 0);
+    EXPECT_TRUE(m_wnd.m_log.m_aLines.empty());
 }
 
 TEST_F(SamplingTest, GivingUpOnTheCableAlarmStopsTheTimerAndTheTick)

@@ -162,13 +162,13 @@ TEST_F(WindCommandsTest, GivingUpOnTheCableAlarmWhileReturningStopsTheTimer)
 // Every command refuses with the exclamation box while communications are disabled.
 TEST_F(WindCommandsTest, DisabledCommunicationsRefuseEveryCommand)
 {
-    const std::vector<std::function<void(CRunView&)>> afnCommands = {
-        [](CRunView& view) { view.OnSetWindSpeed(); },
-        [](CRunView& view) { view.OnWindUp1(); },
-        [](CRunView& view) { view.OnWindUp5(); },
-        [](CRunView& view) { view.OnWindDown5(); },
-        [](CRunView& view) { view.OnWindDown1(); },
-        [](CRunView& view) {
+    const std::vector<std::function<void(CTestView&)>> afnCommands = {
+        [](CTestView& view) { view.OnSetWindSpeed(); },
+        [](CTestView& view) { view.OnWindUp1(); },
+        [](CTestView& view) { view.OnWindUp5(); },
+        [](CTestView& view) { view.OnWindDown5(); },
+        [](CTestView& view) { view.OnWindDown1(); },
+        [](CTestView& view) {
             view.OnLButtonDblClk({500, 400});
         },
     };
@@ -307,7 +307,7 @@ TEST_P(ClearPromptTest, AskedOnlyForARunOnTheShownRangeWithTheWindStopped)
         EXPECT_EQ(Graph().Series(nSeries).m_adRun[testCase.m_nSlot], dExpected) << nSeries;
     EXPECT_EQ(Graph().m_astrComment[0].empty(), testCase.m_bCleared);
     // Clearing redraws the plot.
-    EXPECT_EQ(m_wnd.m_counts.m_nFills > 0, testCase.m_bCleared);
+    EXPECT_EQ(!m_wnd.m_log.m_aFills.empty(), testCase.m_bCleared);
     EXPECT_TRUE(TimerRunning());
 }
 
