@@ -1,5 +1,6 @@
 #include "app/ZRVApp.h"
 
+#include "app/Settings.h"
 #include "dialogs/ComCfg.h"
 #include "link/CommLink.h"
 #include "platform/Platform.h"
@@ -9,19 +10,18 @@ CZRVApp theApp;
 
 namespace
 {
-constexpr const char* SECTION = "System";
 constexpr const char* NOT_FOUND_TEXT =
     "Zorvantellique not found!\nBe sure it is plugged in and powered up.";
-
 } // namespace
 
 void CZRVApp::ReadSettings()
 {
-    m_nUnits = GetProfileInt(SECTION, "Units", 1);
+    m_nUnits = GetProfileInt(SETTINGS_SECTION, SETTING_UNITS, 1);
     // Both speeds are unsigned in the profile; "Absolute Max Speed", when present, overrides.
-    unsigned nMaxSpeed = static_cast<unsigned>(GetProfileInt(SECTION, "Max Speed", 80));
+    unsigned nMaxSpeed =
+        static_cast<unsigned>(GetProfileInt(SETTINGS_SECTION, SETTING_MAX_SPEED, 80));
     nMaxSpeed = static_cast<unsigned>(
-        GetProfileInt(SECTION, "Absolute Max Speed", static_cast<int>(nMaxSpeed)));
+        GetProfileInt(SETTINGS_SECTION, SETTING_ABSOLUTE_MAX_SPEED, static_cast<int>(nMaxSpeed)));
     m_dMaxSpeed = nMaxSpeed;
 }
 
@@ -36,7 +36,7 @@ bool CZRVApp::InitInstance()
 
 void CZRVApp::FindInstrument()
 {
-    int nPort = GetProfileInt(SECTION, "COM Port", 0);
+    int nPort = GetProfileInt(SETTINGS_SECTION, SETTING_COM_PORT, 0);
     for (;;)
     {
         theCommLink.m_bAlive = 0;
@@ -50,7 +50,7 @@ void CZRVApp::FindInstrument()
             if (theCommLink.Identify() == 1)
             {
                 theCommLink.m_bAlive = 1;
-                WriteProfileInt(SECTION, "COM Port", nPort);
+                WriteProfileInt(SETTINGS_SECTION, SETTING_COM_PORT, nPort);
             }
             else
             {
@@ -73,6 +73,6 @@ void CZRVApp::FindInstrument()
         }
         // A text that yields no number leaves the port as it was.
         PortNumberOfText(dlg.m_strPort, nPort);
-        WriteProfileInt(SECTION, "COM Port", nPort);
+        WriteProfileInt(SETTINGS_SECTION, SETTING_COM_PORT, nPort);
     }
 }

@@ -1,3 +1,4 @@
+#include "app/Settings.h"
 #include "dialogs/ComCfg.h"
 #include "graph/CZRVView.h"
 #include "link/CommLink.h"
@@ -21,7 +22,7 @@ void CZRVView::OnComPort()
             if (theCommLink.OpenPort() != 0)
             {
                 theCommLink.m_bAlive = 1;
-                WriteProfileInt("System", "COM Port", nPort);
+                WriteProfileInt(SETTINGS_SECTION, SETTING_COM_PORT, nPort);
                 return;
             }
         }

@@ -1,3 +1,4 @@
+#include "app/Settings.h"
 #include "dialogs/ConfigDlg.h"
 #include "graph/CZRVView.h"
 #include "graph/FixedFormat.h"
@@ -78,8 +79,8 @@ void CZRVView::OnConfigure()
     }
     if (m_dMaxSpeed > MAX_SPEED_LIMIT_MPH)
         m_dMaxSpeed = MAX_SPEED_LIMIT_MPH;
-    WriteProfileInt("System", "Units", m_nUnits);
-    WriteProfileInt("System", "Max Speed", static_cast<int>(m_dMaxSpeed + 0.5));
+    WriteProfileInt(SETTINGS_SECTION, SETTING_UNITS, m_nUnits);
+    WriteProfileInt(SETTINGS_SECTION, SETTING_MAX_SPEED, static_cast<int>(m_dMaxSpeed + 0.5));
 
     // Cd depends on the area: recompute it for every recorded drag of the run.
     for (int nSlot = 1; nSlot < RUN_SLOTS; ++nSlot)

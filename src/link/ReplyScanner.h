@@ -16,8 +16,6 @@ public:
     bool Double(double& dValue);
     // The exact character, with no blanks skipped before it.
     bool Literal(char ch);
-    // What is left to scan.
-    std::string_view Rest() const { return m_strText.substr(m_nPos); }
 
 private:
     void SkipBlanks();

@@ -8,10 +8,6 @@
 // Colours are 0x00BBGGRR.
 using COLORREF = uint32_t;
 
-constexpr COLORREF RGB(uint8_t byRed, uint8_t byGreen, uint8_t byBlue)
-{
-    return COLORREF(byRed) | (COLORREF(byGreen) << 8) | (COLORREF(byBlue) << 16);
-}
 constexpr uint8_t GetRValue(COLORREF cr)
 {
     return uint8_t(cr & 0xFF);
@@ -117,7 +113,6 @@ public:
     CPen* SelectStockObject(int nObject);
 
     int SetROP2(int nRop2);
-    int GetROP2() const { return m_state.m_nRop2; }
     int SetBkMode(int nBkMode);
     COLORREF SetBkColor(COLORREF cr);
     COLORREF GetBkColor() const { return m_state.m_crBk; }

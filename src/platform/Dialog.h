@@ -21,7 +21,6 @@ public:
     // Limits how many characters the user may type into an edit.
     virtual void SetLimitText(int nId, int nMax) = 0;
     virtual void SetFocus(int nId) = 0;
-    virtual void EnableWindow(int nId, bool bEnable) = 0;
 };
 
 class CDialog;

@@ -344,9 +344,3 @@ void CQtDialogHost::SetFocus(int nId)
     if (QWidget* pControl = Find(nId))
         Focus(pControl);
 }
-
-void CQtDialogHost::EnableWindow(int nId, bool bEnable)
-{
-    if (QWidget* pControl = Find(nId))
-        pControl->setEnabled(bEnable);
-}

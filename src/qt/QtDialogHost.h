@@ -30,7 +30,6 @@ public:
     void SetCurSel(int nId, int nIndex) override;
     void SetLimitText(int nId, int nMax) override;
     void SetFocus(int nId) override;
-    void EnableWindow(int nId, bool bEnable) override;
 
 private:
     void Build();

@@ -21,14 +21,12 @@ public:
     void SetCurSel(int nId, int nIndex) override;
     void SetLimitText(int nId, int nMax) override { m_mapLimit[nId] = nMax; }
     void SetFocus(int nId) override { m_nFocus = nId; }
-    void EnableWindow(int nId, bool bEnable) override { m_mapEnabled[nId] = bEnable; }
 
     const CDlgTemplate& m_template;
     std::map<int, std::string> m_mapText;
     std::map<int, int> m_mapCheck;
     std::map<int, int> m_mapCurSel;
     std::map<int, int> m_mapLimit;
-    std::map<int, bool> m_mapEnabled;
     int m_nFocus = 0;
 };
 
