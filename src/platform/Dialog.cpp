@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <type_traits>
 
 void CDataExchange::Fail()
 {
@@ -84,8 +86,10 @@ IDialogControls* Begin(CDataExchange* pDX, int nId)
     return pDX->m_pDlgWnd->m_pControls;
 }
 
-// An unsigned decimal integer with optional surrounding blanks, in 32 bits.
-bool ParseUnsigned(const std::string& strText, unsigned& nValue)
+// A number of type T with optional surrounding blanks and '+', and nothing else; a double
+// only when finite.
+template <class T>
+bool ParseWhole(const std::string& strText, T& value)
 {
     const char* pBegin = strText.data();
     const char* pEnd = pBegin + strText.size();
@@ -95,11 +99,14 @@ bool ParseUnsigned(const std::string& strText, unsigned& nValue)
         --pEnd;
     if (pBegin < pEnd && *pBegin == '+')
         ++pBegin;
-    unsigned nParsed = 0;
-    auto result = std::from_chars(pBegin, pEnd, nParsed);
+    T parsed{};
+    auto result = std::from_chars(pBegin, pEnd, parsed);
     if (pBegin == pEnd || result.ec != std::errc() || result.ptr != pEnd)
         return false;
-    nValue = nParsed;
+    if constexpr (std::is_floating_point_v<T>)
+        if (!std::isfinite(parsed))
+            return false;
+    value = parsed;
     return true;
 }
 
@@ -161,9 +168,29 @@ void DDX_Text(CDataExchange* pDX, int nId, unsigned& nValue)
         pControls->SetText(nId, std::to_string(nValue));
         return;
     }
-    if (!ParseUnsigned(pControls->GetText(nId), nValue))
+    if (!ParseWhole(pControls->GetText(nId), nValue))
     {
         AfxMessageBox("Enter a positive integer.", MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nId, double& dValue)
+{
+    IDialogControls* pControls = Begin(pDX, nId);
+    if (pControls == nullptr)
+        return;
+    if (!pDX->m_bSaveAndValidate)
+    {
+        // The shortest text that reads back as the same number.
+        char achText[32];
+        auto result = std::to_chars(achText, achText + sizeof achText, dValue);
+        pControls->SetText(nId, std::string(achText, result.ptr));
+        return;
+    }
+    if (!ParseWhole(pControls->GetText(nId), dValue))
+    {
+        AfxMessageBox("Enter a number.", MB_ICONEXCLAMATION);
         pDX->Fail();
     }
 }

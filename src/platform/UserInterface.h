@@ -6,6 +6,7 @@
 #include <string>
 
 class CZRVView;
+struct CSweepTable;
 
 // The splash window over the main window at start-up: shown once, destroyed once.
 class ISplashWindow
@@ -38,6 +39,9 @@ public:
                            unsigned nFlags, const std::string& strFilter, std::string& strPath) = 0;
     // Opens a document with the desktop's viewer for it; failures are not reported.
     virtual void ShellOpen(const std::string& strFile) = 0;
+    // Shows the "Sweep Results" window with this table (a copy), or brings it up to date and
+    // to the front; it does not wait for the window to close.
+    virtual void ShowSweepResults(const CSweepTable& table) = 0;
 };
 
 constexpr unsigned OFN_OVERWRITEPROMPT = 0x2;

@@ -5,6 +5,7 @@
 #include "qt/MainFrame.h"
 #include "qt/QtDialogHost.h"
 #include "qt/SplashScreen.h"
+#include "qt/SweepResultsWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -119,4 +120,14 @@ void CQtUserInterface::SetStatusText(const QString& strText)
 {
     if (m_pMainWindow)
         m_pMainWindow->SetMessageText(strText);
+}
+
+void CQtUserInterface::ShowSweepResults(const CSweepTable& table)
+{
+    if (m_pSweepResults == nullptr)
+        m_pSweepResults = new CSweepResultsWindow(m_pMainWindow.get());
+    m_pSweepResults->SetTable(table);
+    m_pSweepResults->show();
+    m_pSweepResults->raise();
+    m_pSweepResults->activateWindow();
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 class CMainFrame;
+class CSweepResultsWindow;
 
 // The desktop side of the program's user interaction: message boxes, the main window, the
 // splash, file dialogs and modal dialogs built from their templates.
@@ -23,11 +24,15 @@ public:
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
                    unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
     void ShellOpen(const std::string& strFile) override;
+    void ShowSweepResults(const CSweepTable& table) override;
 
     // Shows a text in the main window's status bar; nothing before the window exists.
     void SetStatusText(const QString& strText);
     CMainFrame* MainWindow() const { return m_pMainWindow.get(); }
+    // Null until a sweep's results were first shown.
+    CSweepResultsWindow* SweepResultsWindow() const { return m_pSweepResults; }
 
 private:
     std::unique_ptr<CMainFrame> m_pMainWindow;
+    CSweepResultsWindow* m_pSweepResults = nullptr; // a child of the main window
 };

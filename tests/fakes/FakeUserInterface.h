@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/UserInterface.h"
+#include "run/SweepTable.h"
 
 #include <deque>
 #include <functional>
@@ -74,6 +75,7 @@ public:
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
                    unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
     void ShellOpen(const std::string& strFile) override { m_astrOpened.push_back(strFile); }
+    void ShowSweepResults(const CSweepTable& table) override { m_aSweepResults.push_back(table); }
 
     // Texts of the boxes shown, in order.
     std::vector<std::string> Texts() const;
@@ -99,6 +101,7 @@ public:
     std::deque<std::string> m_astrPaths;       // answers to the next file dialogs
     std::vector<CFileRequest> m_aFileRequests; // every file dialog shown
     std::vector<std::string> m_astrOpened;     // every document handed to the desktop
+    std::vector<CSweepTable> m_aSweepResults;  // every results table shown
 };
 
 // Presses a button of the dialog.

@@ -85,6 +85,7 @@ public:
     int SetTimer(int nId, int nElapseMs) override;
     void KillTimer(int nId) override;
     void SetStatusText(const std::string& strText) override { m_astrStatus.push_back(strText); }
+    void SetZeroIndicator(bool bHeld) override { m_bZeroShown = bHeld; }
 
     bool IsTimerRunning(int nId) const { return m_setRunning.count(nId) != 0; }
     // Forgets what was drawn, started, stopped and shown; running timers stay running.
@@ -96,4 +97,5 @@ public:
     std::vector<int> m_anPeriods; // the period of every SetTimer, in order
     std::vector<int> m_anKilled;  // the id of every KillTimer, in order
     std::vector<std::string> m_astrStatus;
+    bool m_bZeroShown = false; // the "ZERO" pane
 };

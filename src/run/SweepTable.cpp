@@ -1,0 +1,153 @@
+#include "run/SweepTable.h"
+
+#include "graph/FixedFormat.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace
+{
+struct CUnitNames
+{
+    const char* m_pszSpeed;
+    const char* m_pszForce;
+    const char* m_pszPressure;
+};
+
+CUnitNames UnitNames(int nUnits)
+{
+    return nUnits != 0 ? CUnitNames{"mph", "lb", "lb/ft^2"} : CUnitNames{"kph", "kg", "Pa"};
+}
+
+std::string Number(double dValue, int nPrecision)
+{
+    return std::isfinite(dValue) ? FormatFixed(dValue, 0, nPrecision) : std::string();
+}
+
+// Decimals shown: speeds to a hundredth, forces to a ten-thousandth of the unit.
+constexpr int SPEED_DECIMALS = 2;
+constexpr int FORCE_DECIMALS = 4;
+constexpr int COEFFICIENT_DECIMALS = 4;
+constexpr int RATIO_DECIMALS = 3;
+constexpr int PRESSURE_DECIMALS = 4;
+// Columns of the spreads, which the window shows beside their means.
+constexpr size_t COLUMN_WIND_SD = 3;
+constexpr size_t COLUMN_LIFT_SD = 5;
+constexpr size_t COLUMN_DRAG_SD = 7;
+
+std::string Quoted(const std::string& strField)
+{
+    if (strField.find_first_of(",\"\r\n") == std::string::npos)
+        return strField;
+    std::string strQuoted = "\"";
+    for (char ch : strField)
+    {
+        if (ch == '"')
+            strQuoted += '"';
+        strQuoted += ch;
+    }
+    return strQuoted + '"';
+}
+
+std::string Joined(const std::vector<std::string>& astrFields, char chSeparator,
+                   const char* pszLineEnd, bool bQuote)
+{
+    std::string strLine;
+    for (size_t i = 0; i < astrFields.size(); ++i)
+    {
+        if (i > 0)
+            strLine += chSeparator;
+        strLine += bQuote ? Quoted(astrFields[i]) : astrFields[i];
+    }
+    return strLine + pszLineEnd;
+}
+
+std::string Table(const CSweepTable& table, char chSeparator, const char* pszLineEnd, bool bQuote)
+{
+    std::string strText =
+        Joined(SweepColumnHeadings(table.m_nUnits), chSeparator, pszLineEnd, bQuote);
+    for (const CSweepRow& row : table.m_aRows)
+        strText += Joined(SweepColumnTexts(row), chSeparator, pszLineEnd, bQuote);
+    return strText;
+}
+
+std::string WithSpread(double dMean, double dSd, int nPrecision)
+{
+    if (!std::isfinite(dMean))
+        return {};
+    return Number(dMean, nPrecision) + " \u00b1 " + Number(dSd, nPrecision);
+}
+} // namespace
+
+std::vector<std::string> SweepColumnHeadings(int nUnits)
+{
+    const CUnitNames units = UnitNames(nUnits);
+    const std::string strSpeed = std::string(" (") + units.m_pszSpeed + ")";
+    const std::string strForce = std::string(" (") + units.m_pszForce + ")";
+    return {"Point",
+            "Target" + strSpeed,
+            "Wind" + strSpeed,
+            "Wind SD" + strSpeed,
+            "Lift" + strForce,
+            "Lift SD" + strForce,
+            "Drag" + strForce,
+            "Drag SD" + strForce,
+            "CL",
+            "CD",
+            "L/D",
+            std::string("q (") + units.m_pszPressure + ")",
+            "Re",
+            "Readings"};
+}
+
+std::vector<std::string> SweepColumnTexts(const CSweepRow& row)
+{
+    return {std::to_string(row.m_nPoint),
+            Number(row.m_dTarget, SPEED_DECIMALS),
+            Number(row.m_dWindMean, SPEED_DECIMALS),
+            Number(row.m_dWindSd, SPEED_DECIMALS),
+            Number(row.m_dLiftMean, FORCE_DECIMALS),
+            Number(row.m_dLiftSd, FORCE_DECIMALS),
+            Number(row.m_dDragMean, FORCE_DECIMALS),
+            Number(row.m_dDragSd, FORCE_DECIMALS),
+            Number(row.m_dCl, COEFFICIENT_DECIMALS),
+            Number(row.m_dCd, COEFFICIENT_DECIMALS),
+            Number(row.m_dLD, RATIO_DECIMALS),
+            Number(row.m_dQ, PRESSURE_DECIMALS),
+            Number(row.m_dRe, 0),
+            std::to_string(row.m_nReadings)};
+}
+
+std::string SweepCsv(const CSweepTable& table)
+{
+    return Table(table, ',', "\r\n", true);
+}
+
+std::string SweepTabText(const CSweepTable& table)
+{
+    return Table(table, '\t', "\n", false);
+}
+
+std::vector<std::string> SweepWindowHeadings(int nUnits)
+{
+    // The spread columns join their means.
+    std::vector<std::string> astrHeadings = SweepColumnHeadings(nUnits);
+    for (size_t nColumn : {COLUMN_DRAG_SD, COLUMN_LIFT_SD, COLUMN_WIND_SD})
+        astrHeadings.erase(astrHeadings.begin() + static_cast<std::ptrdiff_t>(nColumn));
+    return astrHeadings;
+}
+
+std::vector<std::string> SweepWindowTexts(const CSweepRow& row)
+{
+    return {std::to_string(row.m_nPoint),
+            Number(row.m_dTarget, 1),
+            Number(row.m_dWindMean, SPEED_DECIMALS),
+            WithSpread(row.m_dLiftMean, row.m_dLiftSd, FORCE_DECIMALS),
+            WithSpread(row.m_dDragMean, row.m_dDragSd, FORCE_DECIMALS),
+            Number(row.m_dCl, COEFFICIENT_DECIMALS),
+            Number(row.m_dCd, COEFFICIENT_DECIMALS),
+            Number(row.m_dLD, RATIO_DECIMALS),
+            Number(row.m_dQ, PRESSURE_DECIMALS),
+            Number(row.m_dRe, 0),
+            std::to_string(row.m_nReadings)};
+}
