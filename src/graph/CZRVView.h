@@ -81,6 +81,12 @@ public:
     bool IsZeroing() const { return m_zero.IsCollecting(); }
     const CForceZero& ForceZero() const { return m_zero; }
     const CSweepTable& SweepResults() const { return m_sweepTable; }
+    // The highest speed a sweep may ask for and the speed unit, as the view shows speeds.
+    double DisplayMaxSpeed() const;
+    const char* SpeedUnitName() const;
+    // The reference length kept in the settings, in inches or centimetres as the view's
+    // units are; 1 when none is kept.
+    double StoredReferenceLength() const;
     // Called with each row as a point is finished (the headless program reports progress).
     std::function<void(const CSweepRow& row)> m_fnSweepPoint;
 
@@ -116,7 +122,6 @@ private:
     void EndSteadyMeasurements();
     // The air and model the points are reduced with, now.
     CAirConditions SweepAirConditions() const;
-    const char* SpeedUnitName() const;
 
     CForceZero m_zero;
     CSweep m_sweep;

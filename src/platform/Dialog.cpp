@@ -1,12 +1,11 @@
 #include "platform/Dialog.h"
 
+#include "platform/NumberText.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cmath>
-#include <type_traits>
 
 void CDataExchange::Fail()
 {
@@ -84,30 +83,6 @@ IDialogControls* Begin(CDataExchange* pDX, int nId)
         return nullptr;
     pDX->m_nIdLastControl = nId;
     return pDX->m_pDlgWnd->m_pControls;
-}
-
-// A number of type T with optional surrounding blanks and '+', and nothing else; a double
-// only when finite.
-template <class T>
-bool ParseWhole(const std::string& strText, T& value)
-{
-    const char* pBegin = strText.data();
-    const char* pEnd = pBegin + strText.size();
-    while (pBegin < pEnd && std::isspace(static_cast<unsigned char>(*pBegin)))
-        ++pBegin;
-    while (pEnd > pBegin && std::isspace(static_cast<unsigned char>(pEnd[-1])))
-        --pEnd;
-    if (pBegin < pEnd && *pBegin == '+')
-        ++pBegin;
-    T parsed{};
-    auto result = std::from_chars(pBegin, pEnd, parsed);
-    if (pBegin == pEnd || result.ec != std::errc() || result.ptr != pEnd)
-        return false;
-    if constexpr (std::is_floating_point_v<T>)
-        if (!std::isfinite(parsed))
-            return false;
-    value = parsed;
-    return true;
 }
 
 // The group of radio buttons that starts at nId: nId and the radio buttons that follow it in

@@ -4,11 +4,13 @@
 #include "app/ZRVApp.h"
 #include "link/CommLink.h"
 #include "platform/Platform.h"
+#include "qt/HeadlessSweepMain.h"
 #include "qt/QtAppEvents.h"
 #include "qt/QtClock.h"
 #include "qt/QtProfile.h"
 #include "qt/QtSerialLayer.h"
 #include "qt/QtUserInterface.h"
+#include "qt/SweepCommandLine.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -40,6 +42,12 @@ QString DiscoveryText()
 
 int main(int argc, char* argv[])
 {
+    // A sweep for a scripted lab needs no display.
+    QStringList astrArguments;
+    for (int i = 0; i < argc; ++i)
+        astrArguments << QString::fromLocal8Bit(argv[i]);
+    if (IsSweepCommandLine(astrArguments))
+        return RunHeadlessSweep(argc, argv);
     if (!CanOpenDisplay())
     {
         std::fputs("zorvantellique: no display (set DISPLAY or QT_QPA_PLATFORM=offscreen)\n",

@@ -33,6 +33,17 @@ const char* CZRVView::SpeedUnitName() const
     return m_nUnits != 0 ? "MPH" : "KPH";
 }
 
+double CZRVView::DisplayMaxSpeed() const
+{
+    return m_nUnits != 0 ? m_dMaxSpeed : m_dMaxSpeed * MPH_TO_KPH;
+}
+
+double CZRVView::StoredReferenceLength() const
+{
+    const int nStored = GetProfileInt(SETTINGS_SECTION, SETTING_REFERENCE_LENGTH, 0);
+    return nStored > 0 ? nStored / MicrometresPerUnit(m_nUnits) : 1.0;
+}
+
 CAirConditions CZRVView::SweepAirConditions() const
 {
     CAirConditions air;
@@ -56,18 +67,14 @@ void CZRVView::OnSweep()
         AfxMessageBox(DISABLED_TEXT, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const double dPerUnit = MicrometresPerUnit(m_nUnits);
-    const int nStored = GetProfileInt(SETTINGS_SECTION, SETTING_REFERENCE_LENGTH, 0);
-    if (nStored > 0)
-        m_sweepSettings.m_dLength = nStored / dPerUnit;
-
     CSweepDlg dlg;
     dlg.m_settings = m_sweepSettings;
+    dlg.m_settings.m_dLength = StoredReferenceLength();
     dlg.m_nUnits = m_nUnits;
-    dlg.m_dMaxSpeed = m_nUnits != 0 ? m_dMaxSpeed : m_dMaxSpeed * MPH_TO_KPH;
+    dlg.m_dMaxSpeed = DisplayMaxSpeed();
     if (dlg.DoModal() != IDOK)
         return;
-    const double dMicrometres = std::round(dlg.m_settings.m_dLength * dPerUnit);
+    const double dMicrometres = std::round(dlg.m_settings.m_dLength * MicrometresPerUnit(m_nUnits));
     if (dMicrometres >= 1 && dMicrometres <= INT32_MAX)
         WriteProfileInt(SETTINGS_SECTION, SETTING_REFERENCE_LENGTH, static_cast<int>(dMicrometres));
     StartSweep(dlg.m_settings);
