@@ -4,6 +4,7 @@
 #include "../unit/GraphTestSupport.h"
 
 #include "FakeViewWindow.h"
+#include "HostControls.h"
 #include "MainFrameKeys.h"
 #include "ModalDriver.h"
 
@@ -31,14 +32,6 @@
 
 namespace
 {
-
-template <typename T>
-T* Control(QWidget* pDialog, int nId)
-{
-    T* pControl = pDialog->findChild<T*>(CQtDialogHost::ControlName(nId));
-    EXPECT_NE(pControl, nullptr) << "control " << nId;
-    return pControl;
-}
 
 // Types each character of the text into the focused control of the active window.
 void TypeText(QWidget* pWidget, const QString& strText)

@@ -2,6 +2,7 @@
 #include "qt/DialogUnits.h"
 #include "qt/QtUserInterface.h"
 
+#include "HostControls.h"
 #include "MainFrameKeys.h"
 #include "ModalDriver.h"
 #include "dialogs/ComCfg.h"
@@ -20,13 +21,6 @@
 
 namespace
 {
-template <typename T>
-T* Control(QWidget* pDialog, int nId)
-{
-    T* pControl = pDialog->findChild<T*>(CQtDialogHost::ControlName(nId));
-    EXPECT_NE(pControl, nullptr) << "control " << nId;
-    return pControl;
-}
 
 // Installs the Qt user interface for AfxMessageBox and DoModal, as the program does.
 class QtDialogHostTest : public ::testing::Test
