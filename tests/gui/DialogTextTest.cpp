@@ -280,7 +280,11 @@ TEST_F(DialogTextTest, SingleByteCommentsComeBackUnchanged)
         });
         const std::string strSaved = PathOf("saved.ZRV");
         Save(strSaved);
-        EXPECT_EQ(FileLines(ReadBytes(QString::fromStdString(strSaved)))[5], testCase.m_strBytes);
+        const std::vector<std::string> astrLines =
+            FileLines(ReadBytes(QString::fromStdString(strSaved)));
+        ASSERT_GT(astrLines.size(), 10u);
+        EXPECT_EQ(astrLines[5], testCase.m_strBytes);
+        EXPECT_EQ(astrLines[10], "carried");
     }
 }
 
