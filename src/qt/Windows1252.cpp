@@ -6,28 +6,28 @@
 
 namespace
 {
-constexpr unsigned char FIRST_SPECIAL = 0x80;
-constexpr unsigned char LAST_SPECIAL = 0x9F;
+constexpr unsigned char FIRST_HIGH = 0x80;
+constexpr unsigned char LAST_HIGH = 0x9F;
 
 // The characters of bytes 0x80..0x9F; the undefined ones keep their own number.
-constexpr char16_t SPECIALS[] = {
+constexpr char16_t HIGH_CHARS[] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
 };
-static_assert(std::size(SPECIALS) == LAST_SPECIAL - FIRST_SPECIAL + 1);
+static_assert(std::size(HIGH_CHARS) == LAST_HIGH - FIRST_HIGH + 1);
 
 // The byte of a character; nothing when it has none.
 std::optional<char> ByteOf(QChar ch)
 {
     const char16_t nCode = ch.unicode();
-    if (nCode < FIRST_SPECIAL || (nCode > LAST_SPECIAL && nCode <= 0xFF))
+    if (nCode < FIRST_HIGH || (nCode > LAST_HIGH && nCode <= 0xFF))
         return static_cast<char>(nCode);
-    const auto* pFound = std::find(std::begin(SPECIALS), std::end(SPECIALS), nCode);
-    if (pFound == std::end(SPECIALS))
+    const auto* pFound = std::find(std::begin(HIGH_CHARS), std::end(HIGH_CHARS), nCode);
+    if (pFound == std::end(HIGH_CHARS))
         return std::nullopt;
-    return static_cast<char>(FIRST_SPECIAL + (pFound - std::begin(SPECIALS)));
+    return static_cast<char>(FIRST_HIGH + (pFound - std::begin(HIGH_CHARS)));
 }
 } // namespace
 
@@ -38,9 +38,8 @@ QString FromWindows1252(std::string_view strBytes)
     for (char chByte : strBytes)
     {
         const auto nByte = static_cast<unsigned char>(chByte);
-        strText +=
-            QChar(nByte >= FIRST_SPECIAL && nByte <= LAST_SPECIAL ? SPECIALS[nByte - FIRST_SPECIAL]
-                                                                  : char16_t{nByte});
+        strText += QChar(nByte >= FIRST_HIGH && nByte <= LAST_HIGH ? HIGH_CHARS[nByte - FIRST_HIGH]
+                                                                   : char16_t{nByte});
     }
     return strText;
 }
