@@ -5,18 +5,23 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolBar>
 
 namespace
 {
 const QString kManualDir = QStringLiteral(":/help/manual");
+// Screenshots wider than this are shown scaled down to it, so a page never needs scrolling
+// sideways.
+constexpr int MAX_PICTURE_WIDTH = 560;
 
 QUrl PageUrl(const QString& strFile)
 {
@@ -72,7 +77,7 @@ CHelpWindow::CHelpWindow()
     pSplitter->addWidget(m_pContents);
     pSplitter->addWidget(m_pBrowser);
     pSplitter->setStretchFactor(1, 1);
-    pSplitter->setSizes({220, 680});
+    pSplitter->setSizes({260, 640});
     setCentralWidget(pSplitter);
     m_pFind = new CFindField(this);
     BuildContents();
@@ -162,8 +167,32 @@ bool CHelpWindow::FindNext(bool bBackward)
     return false;
 }
 
+void CHelpWindow::FitPictures(const QUrl& page)
+{
+    QTextDocument* pDocument = m_pBrowser->document();
+    QTextCursor cursor(pDocument);
+    for (QTextBlock block = pDocument->begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+        {
+            const QTextFragment fragment = it.fragment();
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            if (!format.isValid() || format.hasProperty(QTextFormat::ImageWidth))
+                continue;
+            const QUrl picture = page.resolved(QUrl(format.name()));
+            const QSize size = QImageReader(':' + picture.path()).size();
+            if (size.width() <= MAX_PICTURE_WIDTH)
+                continue;
+            format.setWidth(MAX_PICTURE_WIDTH);
+            format.setHeight(double(size.height()) * MAX_PICTURE_WIDTH / size.width());
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+}
+
 void CHelpWindow::OnSourceChanged(const QUrl& url)
 {
+    FitPictures(url);
     const QUrl page = url.adjusted(QUrl::RemoveFragment);
     for (int i = 0; i < m_pContents->count(); ++i)
         if (m_pContents->item(i)->data(Qt::UserRole).toUrl() == page)

@@ -31,6 +31,8 @@ private:
     void BuildContents();
     void BuildToolBar();
     void OnSourceChanged(const QUrl& url);
+    // Scales the pictures of the page shown (at url page) that are wider than it down to fit.
+    void FitPictures(const QUrl& page);
 
     QTextBrowser* m_pBrowser = nullptr;
     QListWidget* m_pContents = nullptr;
