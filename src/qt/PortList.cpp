@@ -16,25 +16,68 @@ std::string Quoted(const std::string& strText)
     return strText.empty() ? "-" : '"' + strText + '"';
 }
 
-CPortListEntry DeviceEntry(const std::string& strCom, const fs::path& device,
-                           const CPortEnvironment& env, const PortDetailsFn& fnDetails,
-                           const PortProbeFn& fnProbe)
+// Builds the list, each device once (by its canonical path).
+class CPortLister
 {
-    CPortListEntry entry;
-    entry.m_strCom = strCom;
-    entry.m_strDevice = device.string();
-    entry.m_strStable = ByIdPath(env.m_devDir, device).value_or(fs::path()).string();
-    entry.m_details = fnDetails(device);
-    entry.m_state = fnProbe(device);
-    return entry;
-}
+public:
+    CPortLister(const CPortEnvironment& env, const std::vector<CSystemPort>& aSystem,
+                const PortProbeFn& fnProbe)
+        : m_env(env), m_aSystem(aSystem), m_fnProbe(fnProbe)
+    {
+    }
+
+    bool Listed(const fs::path& device) const
+    {
+        return std::find(m_aListed.begin(), m_aListed.end(), Canonical(device)) != m_aListed.end();
+    }
+
+    void AddDevice(const std::string& strCom, const fs::path& device)
+    {
+        CPortListEntry entry;
+        entry.m_strCom = strCom;
+        entry.m_strDevice = device.string();
+        entry.m_strStable = ByIdPath(m_env.m_devDir, device).value_or(fs::path()).string();
+        for (const CSystemPort& port : m_aSystem)
+            if (Canonical(port.m_device) == Canonical(device))
+                entry.m_details = port.m_details;
+        entry.m_state = m_fnProbe(device);
+        m_aListed.push_back(Canonical(device));
+        m_aEntries.push_back(std::move(entry));
+    }
+
+    void AddDangling(const std::string& strCom, const fs::path& link)
+    {
+        std::error_code ec;
+        CPortListEntry entry;
+        entry.m_strCom = strCom;
+        entry.m_strDevice = fs::read_symlink(link, ec).string();
+        entry.m_state = {strCom, entry.m_strDevice, EPortFault::Missing, ""};
+        m_aEntries.push_back(std::move(entry));
+    }
+
+    std::vector<CPortListEntry> Take() { return std::move(m_aEntries); }
+
+private:
+    static fs::path Canonical(const fs::path& device)
+    {
+        std::error_code ec;
+        fs::path canonical = fs::canonical(device, ec);
+        return ec ? device : canonical;
+    }
+
+    const CPortEnvironment& m_env;
+    const std::vector<CSystemPort>& m_aSystem;
+    const PortProbeFn& m_fnProbe;
+    std::vector<fs::path> m_aListed;
+    std::vector<CPortListEntry> m_aEntries;
+};
 } // namespace
 
-std::vector<CPortListEntry> ListPorts(const CPortEnvironment& env, const PortDetailsFn& fnDetails,
+std::vector<CPortListEntry> ListPorts(const CPortEnvironment& env,
+                                      const std::vector<CSystemPort>& aSystem,
                                       const PortProbeFn& fnProbe)
 {
-    std::vector<CPortListEntry> aEntries;
-    std::vector<fs::path> aLinked; // devices some entry leads to, as canonical paths
+    CPortLister lister(env, aSystem, fnProbe);
 
     std::map<int, fs::path> mapEntries;
     std::error_code ec;
@@ -49,31 +92,23 @@ std::vector<CPortListEntry> ListPorts(const CPortEnvironment& env, const PortDet
         std::error_code ecLink;
         const fs::path device = fs::canonical(path, ecLink);
         if (ecLink)
-        {
-            CPortListEntry entry;
-            entry.m_strCom = strCom;
-            entry.m_strDevice = fs::read_symlink(path, ecLink).string();
-            entry.m_state = {strCom, entry.m_strDevice, EPortFault::Missing, ""};
-            aEntries.push_back(std::move(entry));
-            continue;
-        }
-        aLinked.push_back(device);
-        aEntries.push_back(DeviceEntry(strCom, device, env, fnDetails, fnProbe));
+            lister.AddDangling(strCom, path);
+        else
+            lister.AddDevice(strCom, device);
     }
 
     const std::vector<fs::path> aDevices = SerialDevices(env.m_devDir);
     for (size_t i = 0; i < aDevices.size(); ++i)
     {
-        std::error_code ecDevice;
-        const fs::path device = fs::canonical(aDevices[i], ecDevice);
-        if (std::find(aLinked.begin(), aLinked.end(), device) != aLinked.end())
-            continue;
         const int nPort = static_cast<int>(i) + 1;
         const bool bNamed = env.m_strPortsVar.empty() && mapEntries.count(nPort) == 0;
-        aEntries.push_back(DeviceEntry(bNamed ? "COM" + std::to_string(nPort) : "", aDevices[i],
-                                       env, fnDetails, fnProbe));
+        if (!lister.Listed(aDevices[i]))
+            lister.AddDevice(bNamed ? "COM" + std::to_string(nPort) : "", aDevices[i]);
     }
-    return aEntries;
+    for (const CSystemPort& port : aSystem)
+        if (!lister.Listed(port.m_device))
+            lister.AddDevice("", port.m_device);
+    return lister.Take();
 }
 
 std::string FormatPortLine(const CPortListEntry& entry)

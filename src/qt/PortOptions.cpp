@@ -16,15 +16,14 @@ const QString LIST_PORTS = QStringLiteral("list-ports");
 const QString LINK_PORT = QStringLiteral("link-port");
 const QString UNLINK_PORT = QStringLiteral("unlink-port");
 
-CPortDetails SystemDetails(const std::filesystem::path& device)
+std::vector<CSystemPort> SystemPorts()
 {
-    std::error_code ec;
-    const std::filesystem::path canonical = std::filesystem::canonical(device, ec);
+    std::vector<CSystemPort> aPorts;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        if (std::filesystem::canonical(info.systemLocation().toStdString(), ec) == canonical && !ec)
-            return {info.description().toStdString(), info.manufacturer().toStdString(),
-                    info.serialNumber().toStdString()};
-    return {};
+        aPorts.push_back({info.systemLocation().toStdString(),
+                          {info.description().toStdString(), info.manufacturer().toStdString(),
+                           info.serialNumber().toStdString()}});
+    return aPorts;
 }
 
 int Report(bool bOk, const std::string& strReport)
@@ -52,7 +51,7 @@ std::optional<int> RunPortOptions(const QCommandLineParser& parser)
     const CPortEnvironment env = CPortEnvironment::FromProcess();
     if (parser.isSet(LIST_PORTS))
     {
-        for (const CPortListEntry& entry : ListPorts(env, SystemDetails, ProbePort))
+        for (const CPortListEntry& entry : ListPorts(env, SystemPorts(), ProbePort))
             std::printf("%s\n", FormatPortLine(entry).c_str());
         return 0;
     }

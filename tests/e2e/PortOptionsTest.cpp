@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -69,6 +70,11 @@ protected:
         const QString strPort = QString::number(nPort);
         EXPECT_TRUE(sim.Start({"--ports-dir", m_ports, "--port", strPort, "--lag", "0"}));
         const QString strDevice = QFile::symLinkTarget(Entry(nPort));
+        // Terminal numbers come round again: a program killed by an earlier test may have left
+        // its lock on this one, which only its owner may clear.
+        QLockFile lock("/var/lock/LCK.." + strDevice.mid(5).replace('/', '_'));
+        if (lock.tryLock(0))
+            lock.unlock();
         QFile::setPermissions(strDevice, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
                                              QFile::WriteOther);
         return strDevice;

@@ -62,25 +62,30 @@ TEST_F(PortLinksTest, ListNamesPortsLikeTheProgramOpensThem)
     fs::create_directories(Entry(1).parent_path());
     fs::create_symlink(m_root / "dev/serial/by-id" / BY_ID, Entry(1));
     fs::create_symlink(m_root / "dev/ttyUSB7", Entry(9));
-    const auto fnDetails = [&](const fs::path& device) {
-        return device == m_root / "dev/ttyUSB1" ? CPortDetails{"Tunnel", "Maker", "A1B2"}
-                                                : CPortDetails{};
+    fs::create_symlink(m_root / "dev/serial/by-id" / BY_ID, Entry(2)); // a second name
+    std::ofstream(m_root / "dev/ttyAMA0");
+    const std::vector<CSystemPort> aSystem = {
+        {m_root / "dev/ttyUSB1", {"Tunnel", "Maker", "A1B2"}},
+        {m_root / "dev/ttyAMA0", {"ttyAMA0", "", ""}}, // reported, but no COM name reaches it
     };
     const auto fnProbe = [](const fs::path& device) {
         return CPortFault{"", device.string(), EPortFault::None, ""};
     };
     std::vector<std::string> astrLines;
-    for (const CPortListEntry& entry : ListPorts(m_env, fnDetails, fnProbe))
+    for (const CPortListEntry& entry : ListPorts(m_env, aSystem, fnProbe))
         astrLines.push_back(FormatPortLine(entry));
     const std::string strDev = (m_root / "dev").string();
     EXPECT_EQ(astrLines,
               (std::vector<std::string>{
                   "COM1  " + strDev + "/ttyUSB1  by-id=" + strDev + "/serial/by-id/" + BY_ID +
                       "  \"Tunnel\"  \"Maker\"  \"A1B2\"  ok",
+                  "COM2  " + strDev + "/ttyUSB1  by-id=" + strDev + "/serial/by-id/" + BY_ID +
+                      "  \"Tunnel\"  \"Maker\"  \"A1B2\"  ok",
                   "COM9  " + strDev + "/ttyUSB7  -  -  -  -  missing",
                   // COM1 is taken by the ports directory: the first adapter has no COM name.
                   "-  " + strDev + "/ttyUSB0  -  -  -  -  ok",
                   "COM3  " + strDev + "/ttyS0  -  -  -  -  ok",
+                  "-  " + strDev + "/ttyAMA0  -  \"ttyAMA0\"  -  -  ok",
               }));
 }
 } // namespace
