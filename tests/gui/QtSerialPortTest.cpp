@@ -193,3 +193,55 @@ TEST(QtSerialLayerTest, OpensComNamesThroughThePortsDirectory)
     close(nMaster);
     close(nSlave);
 }
+
+TEST(QtSerialLayerTest, SaysWhyANameDidNotOpen)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    int nMaster = -1;
+    int nSlave = -1;
+    char achName[64] = {};
+    ASSERT_EQ(openpty(&nMaster, &nSlave, achName, nullptr, nullptr), 0);
+    const std::filesystem::path ports = dir.path().toStdString();
+    std::filesystem::create_symlink(achName, ports / "COM3");
+    std::filesystem::create_symlink(ports / "unplugged", ports / "COM4");
+    std::filesystem::create_directory(ports / "notaport");
+    std::filesystem::create_symlink(ports / "notaport", ports / "COM7");
+    const QByteArray strOld = qgetenv("ZRV_PORTS");
+    qputenv("ZRV_PORTS", dir.path().toLocal8Bit());
+
+    CQtSerialLayer layer;
+    std::unique_ptr<ISerialPort> pHolder = layer.Open("COM3:");
+    ASSERT_NE(pHolder, nullptr);
+    EXPECT_EQ(layer.LastOpenFault().m_eFault, EPortFault::None);
+    const struct
+    {
+        const char* pszName;
+        EPortFault eFault;
+        std::string strDevice;
+    } aCases[] = {
+        {"COM3:", EPortFault::Busy, achName}, // held by the port opened above
+        {"COM4:", EPortFault::Missing, (ports / "unplugged").string()},
+        {"COM5:", EPortFault::None, ""}, // no such name: nothing to explain
+        {"COM7:", EPortFault::Other, (ports / "notaport").string()},
+    };
+    for (const auto& c : aCases)
+    {
+        EXPECT_EQ(layer.Open(c.pszName), nullptr) << c.pszName;
+        const CPortFault fault = layer.LastOpenFault();
+        EXPECT_EQ(fault.m_eFault, c.eFault) << c.pszName;
+        EXPECT_EQ(fault.m_strDevice, c.strDevice) << c.pszName;
+        if (c.eFault != EPortFault::None)
+        {
+            EXPECT_EQ(fault.m_strName + ":", c.pszName);
+        }
+    }
+    EXPECT_FALSE(layer.LastOpenFault().m_strDetail.empty()) << "the system's words for Other";
+    pHolder.reset();
+    EXPECT_NE(layer.Open("COM3:"), nullptr) << "free again";
+    EXPECT_EQ(layer.LastOpenFault().m_eFault, EPortFault::None);
+
+    qputenv("ZRV_PORTS", strOld);
+    close(nMaster);
+    close(nSlave);
+}
