@@ -169,46 +169,54 @@ TEST_F(QtSerialPortTest, ClosedOtherEndIsAReadError)
     EXPECT_EQ(nRead, 0u);
 }
 
-TEST(QtSerialLayerTest, OpensComNamesThroughThePortsDirectory)
+namespace
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    int nMaster = -1;
-    int nSlave = -1;
-    char achName[64] = {};
-    ASSERT_EQ(openpty(&nMaster, &nSlave, achName, nullptr, nullptr), 0);
-    std::filesystem::create_symlink(achName, dir.filePath("COM3").toStdString());
-    const QByteArray strOld = qgetenv("ZRV_PORTS");
-    qputenv("ZRV_PORTS", dir.path().toLocal8Bit());
+// A private ports directory ($ZRV_PORTS) whose COM3 links to a pseudo-terminal.
+class QtSerialLayerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_ports = m_dir.path().toStdString();
+        char achName[64] = {};
+        ASSERT_EQ(openpty(&m_nMaster, &m_nSlave, achName, nullptr, nullptr), 0);
+        m_strTerminal = achName;
+        std::filesystem::create_symlink(m_strTerminal, m_ports / "COM3");
+        m_strOldPorts = qgetenv("ZRV_PORTS");
+        qputenv("ZRV_PORTS", m_dir.path().toLocal8Bit());
+    }
+    void TearDown() override
+    {
+        qputenv("ZRV_PORTS", m_strOldPorts);
+        close(m_nMaster);
+        close(m_nSlave);
+    }
 
+    QTemporaryDir m_dir;
+    std::filesystem::path m_ports;
+    std::string m_strTerminal;
+    QByteArray m_strOldPorts;
+    int m_nMaster = -1;
+    int m_nSlave = -1;
+};
+} // namespace
+
+TEST_F(QtSerialLayerTest, OpensComNamesThroughThePortsDirectory)
+{
     CQtSerialLayer layer;
     std::unique_ptr<ISerialPort> pPort = layer.Open("COM3:");
     EXPECT_NE(pPort, nullptr);
     EXPECT_EQ(layer.Open("COM4:"), nullptr);
     EXPECT_EQ(layer.Open("COMx"), nullptr);
-    EXPECT_EQ(CQtSerialPort(dir.filePath("nothing")).IsOpen(), false);
-
-    qputenv("ZRV_PORTS", strOld);
-    pPort.reset();
-    close(nMaster);
-    close(nSlave);
+    EXPECT_EQ(CQtSerialPort(m_dir.filePath("nothing")).IsOpen(), false);
 }
 
-TEST(QtSerialLayerTest, SaysWhyANameDidNotOpen)
+TEST_F(QtSerialLayerTest, SaysWhyANameDidNotOpen)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    int nMaster = -1;
-    int nSlave = -1;
-    char achName[64] = {};
-    ASSERT_EQ(openpty(&nMaster, &nSlave, achName, nullptr, nullptr), 0);
-    const std::filesystem::path ports = dir.path().toStdString();
-    std::filesystem::create_symlink(achName, ports / "COM3");
-    std::filesystem::create_symlink(ports / "unplugged", ports / "COM4");
-    std::filesystem::create_directory(ports / "notaport");
-    std::filesystem::create_symlink(ports / "notaport", ports / "COM7");
-    const QByteArray strOld = qgetenv("ZRV_PORTS");
-    qputenv("ZRV_PORTS", dir.path().toLocal8Bit());
+    std::filesystem::create_symlink(m_ports / "unplugged", m_ports / "COM4");
+    std::filesystem::create_directory(m_ports / "notaport");
+    std::filesystem::create_symlink(m_ports / "notaport", m_ports / "COM7");
 
     CQtSerialLayer layer;
     std::unique_ptr<ISerialPort> pHolder = layer.Open("COM3:");
@@ -220,10 +228,10 @@ TEST(QtSerialLayerTest, SaysWhyANameDidNotOpen)
         EPortFault eFault;
         std::string strDevice;
     } aCases[] = {
-        {"COM3:", EPortFault::Busy, achName}, // held by the port opened above
-        {"COM4:", EPortFault::Missing, (ports / "unplugged").string()},
+        {"COM3:", EPortFault::Busy, m_strTerminal}, // held by the port opened above
+        {"COM4:", EPortFault::Missing, (m_ports / "unplugged").string()},
         {"COM5:", EPortFault::None, ""}, // no such name: nothing to explain
-        {"COM7:", EPortFault::Other, (ports / "notaport").string()},
+        {"COM7:", EPortFault::Other, (m_ports / "notaport").string()},
     };
     for (const auto& c : aCases)
     {
@@ -240,8 +248,4 @@ TEST(QtSerialLayerTest, SaysWhyANameDidNotOpen)
     pHolder.reset();
     EXPECT_NE(layer.Open("COM3:"), nullptr) << "free again";
     EXPECT_EQ(layer.LastOpenFault().m_eFault, EPortFault::None);
-
-    qputenv("ZRV_PORTS", strOld);
-    close(nMaster);
-    close(nSlave);
 }
