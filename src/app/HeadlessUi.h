@@ -8,7 +8,7 @@
 
 // The user interface of a run without a display: every message goes to a stream (standard
 // error) as one line and is answered as the cautious choice (Cancel, No, OK); dialogs are
-// cancelled, no window is made and nothing is opened.
+// cancelled, no window is made and no help is shown.
 class CHeadlessUserInterface : public IUserInterface
 {
 public:
@@ -20,7 +20,7 @@ public:
     std::unique_ptr<ISplashWindow> CreateSplash() override { return nullptr; }
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
                    unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
-    void ShellOpen(const std::string&) override {}
+    void ShowHelp() override {}
     void ShowSweepResults(const CSweepTable&) override {}
 
 private:

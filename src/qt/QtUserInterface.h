@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class CHelpWindow;
 class CMainFrame;
 class CSweepResultsWindow;
 
@@ -23,16 +24,19 @@ public:
     int RunModal(CDialog& dlg) override;
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
                    unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
-    void ShellOpen(const std::string& strFile) override;
+    void ShowHelp() override;
     void ShowSweepResults(const CSweepTable& table) override;
 
     // Shows a text in the main window's status bar; nothing before the window exists.
     void SetStatusText(const QString& strText);
     CMainFrame* MainWindow() const { return m_pMainWindow.get(); }
+    // The help window once Help has been asked for, else null.
+    CHelpWindow* HelpWindow() const { return m_pHelpWindow.get(); }
     // Null until a sweep's results were first shown.
     CSweepResultsWindow* SweepResultsWindow() const { return m_pSweepResults; }
 
 private:
     std::unique_ptr<CMainFrame> m_pMainWindow;
+    std::unique_ptr<CHelpWindow> m_pHelpWindow;
     CSweepResultsWindow* m_pSweepResults = nullptr; // a child of the main window
 };

@@ -5,6 +5,7 @@
 #include "link/CommLink.h"
 #include "platform/Platform.h"
 #include "qt/HeadlessSweepMain.h"
+#include "qt/PortOptions.h"
 #include "qt/QtAppEvents.h"
 #include "qt/QtClock.h"
 #include "qt/QtProfile.h"
@@ -42,6 +43,8 @@ QString DiscoveryText()
 
 int main(int argc, char* argv[])
 {
+    if (std::optional<int> nStatus = RunPortCommandLine(argc, argv))
+        return *nStatus; // the port options need no display
     // A sweep for a scripted lab needs no display.
     QStringList astrArguments;
     for (int i = 0; i < argc; ++i)
