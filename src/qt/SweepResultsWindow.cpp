@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -67,9 +68,15 @@ void CSweepResultsWindow::SetTable(const CSweepTable& table)
         }
     }
     m_pTable->resizeColumnsToContents();
-    // Wide enough for every column where the screen allows.
-    const int nWidth = m_pTable->horizontalHeader()->length() + m_pTable->frameWidth() * 2 + 24;
-    resize(std::max(width(), nWidth), std::max(height(), 300));
+    m_pTable->resizeRowsToContents();
+    // The whole table without scrolling where the screen has room for it.
+    const int nFrame = m_pTable->frameWidth() * 2;
+    const QSize sizeTable(m_pTable->horizontalHeader()->length() + nFrame,
+                          m_pTable->horizontalHeader()->sizeHint().height() +
+                              m_pTable->verticalHeader()->length() + nFrame);
+    const QSize sizeRoom = screen()->availableSize() * 0.8;
+    m_pTable->setMinimumSize(sizeTable.boundedTo(sizeRoom));
+    adjustSize();
 }
 
 void CSweepResultsWindow::OnSaveCsv()

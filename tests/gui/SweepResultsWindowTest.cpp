@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,14 +20,14 @@
 namespace
 {
 
-CSweepTable ThreePoints()
+CSweepTable EightPoints()
 {
     CSweepTable table;
     const CAirConditions air{1, STANDARD_AIR_DENSITY, 1.0, 1.0, STANDARD_AIR_KELVIN};
-    for (int nPoint = 1; nPoint <= 3; ++nPoint)
+    for (int nPoint = 1; nPoint <= 8; ++nPoint)
     {
         CSteadyStats stats;
-        const double dWind = 10.0 * nPoint;
+        const double dWind = 5.0 * nPoint;
         for (double dNoise : {-0.01, 0.0, 0.01})
         {
             stats.m_wind.Add(dWind + dNoise);
@@ -44,7 +45,7 @@ protected:
     void SetUp() override
     {
         CFakePlatformTest::SetUp();
-        m_table = ThreePoints();
+        m_table = EightPoints();
         m_window.SetTable(m_table);
         ASSERT_TRUE(Activate(&m_window));
     }
@@ -73,13 +74,13 @@ TEST_F(SweepResultsWindowTest, ShowsEveryPointWithSpreadsBesideTheirMeans)
     EXPECT_EQ(m_window.windowTitle(), "Sweep Results");
     EXPECT_FALSE(m_window.isModal());
     QTableWidget* pTable = m_window.Table();
-    ASSERT_EQ(pTable->rowCount(), 3);
+    ASSERT_EQ(pTable->rowCount(), 8);
     const std::vector<std::string> astrHeadings = SweepWindowHeadings(1);
     ASSERT_EQ(pTable->columnCount(), static_cast<int>(astrHeadings.size()));
     for (int nColumn = 0; nColumn < pTable->columnCount(); ++nColumn)
         EXPECT_EQ(pTable->horizontalHeaderItem(nColumn)->text().toStdString(),
                   astrHeadings[size_t(nColumn)]);
-    for (int nRow = 0; nRow < 3; ++nRow)
+    for (int nRow = 0; nRow < 8; ++nRow)
     {
         const std::vector<std::string> astrTexts = SweepWindowTexts(m_table.m_aRows[size_t(nRow)]);
         for (int nColumn = 0; nColumn < pTable->columnCount(); ++nColumn)
@@ -87,8 +88,10 @@ TEST_F(SweepResultsWindowTest, ShowsEveryPointWithSpreadsBesideTheirMeans)
                       astrTexts[size_t(nColumn)]);
     }
     EXPECT_TRUE(pTable->item(1, 3)->text().contains(QStringLiteral("\u00b1")));
-    // Every column shows its whole text.
-    EXPECT_GE(m_window.width(), pTable->horizontalHeader()->length());
+    // Every column and row shows without scrolling, as far as the screen has room.
+    const QSize sizeRoom = m_window.screen()->availableSize() * 0.8;
+    EXPECT_GE(pTable->width(), std::min(pTable->horizontalHeader()->length(), sizeRoom.width()));
+    EXPECT_GE(pTable->height(), std::min(pTable->verticalHeader()->length(), sizeRoom.height()));
     if (const QString strDir = qEnvironmentVariable("ZRV_SCREENSHOT_DIR"); !strDir.isEmpty())
         m_window.grab().save(strDir + "/sweep-results.png");
 }
