@@ -71,11 +71,12 @@ std::string Table(const CSweepTable& table, char chSeparator, const char* pszLin
     return strText;
 }
 
-std::string WithSpread(double dMean, double dSd, int nPrecision)
+// The window shows lift and drag as "mean ± sd" in one column, and no spread of the wind.
+std::vector<std::string> WithoutSpreadColumns(std::vector<std::string> astrColumns)
 {
-    if (!std::isfinite(dMean))
-        return {};
-    return Number(dMean, nPrecision) + " \u00b1 " + Number(dSd, nPrecision);
+    for (size_t nColumn : {COLUMN_DRAG_SD, COLUMN_LIFT_SD, COLUMN_WIND_SD})
+        astrColumns.erase(astrColumns.begin() + static_cast<std::ptrdiff_t>(nColumn));
+    return astrColumns;
 }
 } // namespace
 
@@ -130,24 +131,14 @@ std::string SweepTabText(const CSweepTable& table)
 
 std::vector<std::string> SweepWindowHeadings(int nUnits)
 {
-    // The spread columns join their means.
-    std::vector<std::string> astrHeadings = SweepColumnHeadings(nUnits);
-    for (size_t nColumn : {COLUMN_DRAG_SD, COLUMN_LIFT_SD, COLUMN_WIND_SD})
-        astrHeadings.erase(astrHeadings.begin() + static_cast<std::ptrdiff_t>(nColumn));
-    return astrHeadings;
+    return WithoutSpreadColumns(SweepColumnHeadings(nUnits));
 }
 
 std::vector<std::string> SweepWindowTexts(const CSweepRow& row)
 {
-    return {std::to_string(row.m_nPoint),
-            Number(row.m_dTarget, 1),
-            Number(row.m_dWindMean, SPEED_DECIMALS),
-            WithSpread(row.m_dLiftMean, row.m_dLiftSd, FORCE_DECIMALS),
-            WithSpread(row.m_dDragMean, row.m_dDragSd, FORCE_DECIMALS),
-            Number(row.m_dCl, COEFFICIENT_DECIMALS),
-            Number(row.m_dCd, COEFFICIENT_DECIMALS),
-            Number(row.m_dLD, RATIO_DECIMALS),
-            Number(row.m_dQ, PRESSURE_DECIMALS),
-            Number(row.m_dRe, 0),
-            std::to_string(row.m_nReadings)};
+    std::vector<std::string> astrTexts = SweepColumnTexts(row);
+    for (size_t nSpread : {COLUMN_LIFT_SD, COLUMN_DRAG_SD})
+        if (!astrTexts[nSpread - 1].empty())
+            astrTexts[nSpread - 1] += " \u00b1 " + astrTexts[nSpread];
+    return WithoutSpreadColumns(std::move(astrTexts));
 }

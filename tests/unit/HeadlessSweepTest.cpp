@@ -1,8 +1,5 @@
 // The sweep without a window: its steps against the scripted tunnel and the controlled clock.
-#include "RunViewFixture.h"
 #include "TunnelPeer.h"
-
-#include "dialogs/AdConfig.h"
 
 #include "app/HeadlessSweep.h"
 #include "run/SweepTable.h"
@@ -15,15 +12,12 @@
 namespace
 {
 
-class HeadlessSweepUnitTest : public RunViewTest
+class HeadlessSweepUnitTest : public CTunnelViewTest
 {
 protected:
     void SetUp() override
     {
-        RunViewTest::SetUp();
-        m_pDevice->m_fnRespond = std::ref(m_peer);
-        // The air is taken at 59 F until the calculator is used.
-        g_bAirFirstUse = 1;
+        CTunnelViewTest::SetUp();
         m_dir =
             std::filesystem::temp_directory_path() /
             ("zrv-headless-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
@@ -35,7 +29,7 @@ protected:
     void TearDown() override
     {
         std::filesystem::remove_all(m_dir);
-        RunViewTest::TearDown();
+        CTunnelViewTest::TearDown();
     }
 
     CHeadlessSweep& Make()
@@ -76,7 +70,6 @@ protected:
         return static_cast<size_t>(std::count(strCsv.begin(), strCsv.end(), '\n'));
     }
 
-    CTunnelPeer m_peer;
     std::filesystem::path m_dir;
     CSweepJob m_job;
     std::unique_ptr<CHeadlessSweep> m_pSweep;

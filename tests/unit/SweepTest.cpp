@@ -1,9 +1,6 @@
 // Zeroing the balance and steady-point sweeps, driven by the sampling ticks against a scripted
 // tunnel and the controlled clock.
-#include "RunViewFixture.h"
 #include "TunnelPeer.h"
-
-#include "dialogs/AdConfig.h"
 
 #include "app/CommandIds.h"
 #include "app/Settings.h"
@@ -18,16 +15,10 @@ namespace
 constexpr const char* DISABLED = "Command disabled!";
 constexpr const char* WIND_ON = "Stop the wind before zeroing the forces.";
 
-class SweepTest : public RunViewTest
+class SweepTest : public CTunnelViewTest
 {
 protected:
-    void SetUp() override
-    {
-        RunViewTest::SetUp();
-        m_pDevice->m_fnRespond = std::ref(m_peer);
-        // The air is taken at 59 F until the calculator is used.
-        g_bAirFirstUse = 1;
-    }
+    void SetUp() override { CTunnelViewTest::SetUp(); }
 
     // Fills the sweep dialog and presses OK.
     static DialogScript Fill(const std::map<int, std::string>& mapFields)
@@ -74,8 +65,6 @@ protected:
         return std::find(m_wnd.m_astrStatus.begin(), m_wnd.m_astrStatus.end(), strText) !=
                m_wnd.m_astrStatus.end();
     }
-
-    CTunnelPeer m_peer;
 };
 
 TEST_F(SweepTest, EachSpeedIsReachedSettledAndAveragedInOrder)

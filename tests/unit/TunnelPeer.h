@@ -1,5 +1,8 @@
 #pragma once
 
+#include "RunViewFixture.h"
+
+#include "dialogs/AdConfig.h"
 #include "graph/FixedFormat.h"
 
 #include <string>
@@ -36,4 +39,18 @@ struct CTunnelPeer
     double m_dLiftOffset = 0.0;
     double m_dDragOffset = 0.0;
     std::vector<std::string> m_astrSpeeds; // every "W" command, without its CR
+};
+
+// The test view on the tunnel, with the air at 59 F as before the calculator is first used.
+class CTunnelViewTest : public RunViewTest
+{
+protected:
+    void SetUp() override
+    {
+        RunViewTest::SetUp();
+        m_pDevice->m_fnRespond = std::ref(m_peer);
+        g_bAirFirstUse = 1;
+    }
+
+    CTunnelPeer m_peer;
 };
