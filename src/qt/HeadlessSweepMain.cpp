@@ -13,10 +13,20 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 namespace
 {
+// The signal that asked the sweep to end, 0 for none. The handler only stores it; the event
+// loop looks at it between two ticks, never in the middle of an exchange.
+volatile std::sig_atomic_t g_nStopSignal = 0;
+
+extern "C" void OnStopSignal(int nSignal)
+{
+    g_nStopSignal = nSignal;
+}
+
 void ReportLine(const std::string& strLine)
 {
     std::fprintf(stderr, "zorvantellique: %s\n", strLine.c_str());
@@ -37,6 +47,10 @@ int RunHeadlessSweep(int argc, char* argv[])
         return SWEEP_EXIT_FAILED;
     }
 
+    // From here on an interrupt ends the sweep the orderly way: the wind stopped, the points
+    // so far written.
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
     CQtProfile profile;
     CQtSerialLayer serial;
     CHeadlessUserInterface ui(stderr);
@@ -57,9 +71,14 @@ int RunHeadlessSweep(int argc, char* argv[])
     // The view's sampling timer, ticked here while the view keeps it running.
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (wnd.IsTimerRunning(SAMPLE_TIMER_ID))
-            view.OnTimer(SAMPLE_TIMER_ID);
-        sweep.AfterTick(wnd.IsTimerRunning(SAMPLE_TIMER_ID));
+        if (g_nStopSignal != 0)
+            sweep.Interrupt(g_nStopSignal);
+        else
+        {
+            if (wnd.IsTimerRunning(SAMPLE_TIMER_ID))
+                view.OnTimer(SAMPLE_TIMER_ID);
+            sweep.AfterTick(wnd.IsTimerRunning(SAMPLE_TIMER_ID));
+        }
         if (sweep.IsDone())
             QCoreApplication::exit(sweep.ExitCode());
     });

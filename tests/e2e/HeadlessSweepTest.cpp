@@ -2,11 +2,13 @@
 // it, with no display and a locale that writes decimal commas.
 #include "SimProcess.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -156,6 +158,40 @@ TEST_F(HeadlessSweepTest, ZeroedSweepWritesThreeSteadyPointsAndStopsTheWind)
     ASSERT_GE(strReceived.size(), 2u);
     EXPECT_EQ(strReceived.substr(strReceived.size() - 2), "CO");
 }
+
+class HeadlessSweepSignalTest : public HeadlessSweepTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(HeadlessSweepSignalTest, StopsTheWindAndWritesThePointsSoFar)
+{
+    StartSim();
+    StartProgram({"--sweep", "10:30:10", "--settle", "1", "--average", "1", "--csv",
+                  m_dir.filePath("sweep.csv")});
+    // The first point is done; the second is on its way up.
+    std::string strErrors;
+    QDeadlineTimer deadline(30000);
+    while (strErrors.find("Point 1 of 3") == std::string::npos && !deadline.hasExpired() &&
+           m_program.state() == QProcess::Running)
+    {
+        m_program.waitForReadyRead(200);
+        strErrors += m_program.readAllStandardError().toStdString();
+    }
+    ASSERT_NE(strErrors.find("Point 1 of 3"), std::string::npos) << strErrors;
+    ::kill(static_cast<pid_t>(m_program.processId()), GetParam());
+    ASSERT_TRUE(m_program.waitForFinished(10000));
+    EXPECT_EQ(m_program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_program.exitCode(), 128 + GetParam());
+
+    const std::vector<std::string> astrRows = Split(ReadFile("sweep.csv"), '\n');
+    ASSERT_EQ(astrRows.size(), 3u);
+    EXPECT_EQ(astrRows[1].rfind("1,10.00,", 0), 0u) << astrRows[1];
+    const std::string strReceived = ReadFile("received.log");
+    ASSERT_GE(strReceived.size(), 2u);
+    EXPECT_EQ(strReceived.substr(strReceived.size() - 2), "CO");
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, HeadlessSweepSignalTest, ::testing::Values(SIGINT, SIGTERM));
 
 TEST_F(HeadlessSweepTest, WithoutAnInstrumentItEndsWithTwo)
 {
