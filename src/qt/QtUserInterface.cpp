@@ -135,7 +135,7 @@ void CQtUserInterface::SetStatusText(const QString& strText)
 void CQtUserInterface::ShowSweepResults(const CSweepTable& table)
 {
     if (m_pSweepResults == nullptr)
-        m_pSweepResults = new CSweepResultsWindow(m_pMainWindow.get());
+        m_pSweepResults = std::make_unique<CSweepResultsWindow>(m_pMainWindow.get());
     m_pSweepResults->SetTable(table);
     m_pSweepResults->show();
     m_pSweepResults->raise();

@@ -33,10 +33,11 @@ public:
     // The help window once Help has been asked for, else null.
     CHelpWindow* HelpWindow() const { return m_pHelpWindow.get(); }
     // Null until a sweep's results were first shown.
-    CSweepResultsWindow* SweepResultsWindow() const { return m_pSweepResults; }
+    CSweepResultsWindow* SweepResultsWindow() const { return m_pSweepResults.get(); }
 
 private:
     std::unique_ptr<CMainFrame> m_pMainWindow;
     std::unique_ptr<CHelpWindow> m_pHelpWindow;
-    CSweepResultsWindow* m_pSweepResults = nullptr; // a child of the main window
+    // Above the main window; it goes first, so the main window never deletes it twice.
+    std::unique_ptr<CSweepResultsWindow> m_pSweepResults;
 };

@@ -4,6 +4,7 @@
 
 #include "FakePlatform.h"
 
+#include "qt/QtUserInterface.h"
 #include "qt/SweepResultsWindow.h"
 #include "run/Coefficients.h"
 #include "run/RunTable.h"
@@ -133,4 +134,26 @@ TEST_F(SweepResultsWindowTest, CloseHidesTheWindow)
     EXPECT_FALSE(m_window.isVisible());
 }
 
+} // namespace
+
+namespace
+{
+TEST(SweepResultsShowTest, OneWindowShowsTheLatestTable)
+{
+    CQtUserInterface ui;
+    EXPECT_EQ(ui.SweepResultsWindow(), nullptr);
+    CSweepTable table = EightPoints();
+    ui.ShowSweepResults(table);
+    CSweepResultsWindow* pWindow = ui.SweepResultsWindow();
+    ASSERT_NE(pWindow, nullptr);
+    EXPECT_TRUE(pWindow->isVisible());
+    EXPECT_EQ(pWindow->Table()->rowCount(), 8);
+    // The next sweep's results replace the table in the same window, brought back if closed.
+    pWindow->close();
+    table.m_aRows.resize(2);
+    ui.ShowSweepResults(table);
+    EXPECT_EQ(ui.SweepResultsWindow(), pWindow);
+    EXPECT_TRUE(pWindow->isVisible());
+    EXPECT_EQ(pWindow->Table()->rowCount(), 2);
+}
 } // namespace
