@@ -11,6 +11,7 @@
 #include "qt/SweepCommandLine.h"
 #include "run/WindSpeed.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTimer>
 #include <csignal>
@@ -34,14 +35,36 @@ void ReportLine(const std::string& strLine)
 }
 } // namespace
 
-int RunHeadlessSweep(int argc, char* argv[])
+std::optional<int> RunSweepCommandLine(int argc, char* argv[])
 {
+    QStringList astrArguments;
+    for (int i = 0; i < argc; ++i)
+        astrArguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    AddSweepOptions(parser);
+    // Without --sweep the arguments are the window program's; with it, they are the sweep's
+    // alone.
+    const bool bParsed = parser.parse(astrArguments);
+    if (!SweepRequested(parser))
+        return std::nullopt;
+    if (!bParsed || !parser.positionalArguments().isEmpty())
+    {
+        ReportLine(bParsed ? QStringLiteral("unexpected argument \"%1\"")
+                                 .arg(parser.positionalArguments()[0])
+                                 .toStdString()
+                           : parser.errorText().toStdString());
+        return SWEEP_EXIT_FAILED;
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Zorvantellique"));
+    return RunSweepMode(parser);
+}
 
+int RunSweepMode(const QCommandLineParser& parser)
+{
     CSweepJob job;
     QString strError;
-    if (!ParseSweepCommandLine(QCoreApplication::arguments(), job, strError))
+    if (!ReadSweepJob(parser, job, strError))
     {
         ReportLine(strError.toStdString());
         return SWEEP_EXIT_FAILED;

@@ -28,37 +28,30 @@ bool ParseNumberOption(const QCommandLineParser& parser, const QString& strName,
 }
 } // namespace
 
-bool IsSweepCommandLine(const QStringList& astrArguments)
+void AddSweepOptions(QCommandLineParser& parser)
 {
-    for (const QString& strArgument : astrArguments)
-        if (strArgument == QStringLiteral("--sweep") || strArgument.startsWith("--sweep="))
-            return true;
-    return false;
+    parser.addOptions({
+        {SWEEP, QStringLiteral("Runs a steady-point sweep without a window, FROM to TO by STEP."),
+         QStringLiteral("FROM:TO:STEP")},
+        {SETTLE, QStringLiteral("Seconds to settle at each speed of a sweep (default 5)."),
+         QStringLiteral("S")},
+        {AVERAGE, QStringLiteral("Seconds of readings averaged at each speed (default 3)."),
+         QStringLiteral("S")},
+        {LENGTH, QStringLiteral("The model's reference length for Re, in or cm."),
+         QStringLiteral("L")},
+        {UNITS, QStringLiteral("The sweep's units: english or metric."), QStringLiteral("UNITS")},
+        {ZERO, QStringLiteral("Zeroes the forces, wind off, before the sweep.")},
+        {CSV, QStringLiteral("Where the sweep's results go."), QStringLiteral("OUT.csv")},
+    });
 }
 
-bool ParseSweepCommandLine(const QStringList& astrArguments, CSweepJob& job, QString& strError)
+bool SweepRequested(const QCommandLineParser& parser)
 {
-    QCommandLineParser parser;
-    parser.addOptions({
-        {SWEEP, QStringLiteral("Speeds from FROM to TO by STEP."), QStringLiteral("FROM:TO:STEP")},
-        {SETTLE, QStringLiteral("Seconds to settle at each speed."), QStringLiteral("S")},
-        {AVERAGE, QStringLiteral("Seconds of readings averaged."), QStringLiteral("S")},
-        {LENGTH, QStringLiteral("Reference length, in or cm."), QStringLiteral("L")},
-        {UNITS, QStringLiteral("english or metric."), QStringLiteral("UNITS")},
-        {ZERO, QStringLiteral("Zero the balance first, wind off.")},
-        {CSV, QStringLiteral("Where the results go."), QStringLiteral("OUT.csv")},
-    });
-    if (!parser.parse(astrArguments))
-    {
-        strError = parser.errorText();
-        return false;
-    }
-    if (!parser.positionalArguments().isEmpty())
-    {
-        strError =
-            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]);
-        return false;
-    }
+    return parser.isSet(SWEEP);
+}
+
+bool ReadSweepJob(const QCommandLineParser& parser, CSweepJob& job, QString& strError)
+{
     if (!ParseSweepRange(parser.value(SWEEP).toStdString(), job.m_settings))
     {
         strError = QStringLiteral("--sweep takes FROM:TO:STEP, three numbers, not \"%1\"")

@@ -3,13 +3,13 @@
 #include "app/HeadlessSweep.h"
 
 #include <QString>
-#include <QStringList>
 
-// True when the program is asked for a sweep without a window ("--sweep" among the
-// arguments, alone or as "--sweep=...").
-bool IsSweepCommandLine(const QStringList& astrArguments);
+class QCommandLineParser;
 
-// zorvantellique --sweep FROM:TO:STEP [--settle S] [--average S] [--length L]
-//                [--units english|metric] [--zero] --csv OUT.csv
-// False with the reason in strError when the arguments do not make a job.
-bool ParseSweepCommandLine(const QStringList& astrArguments, CSweepJob& job, QString& strError);
+// The sweep's options: --sweep FROM:TO:STEP [--settle S] [--average S] [--length L]
+// [--units english|metric] [--zero] --csv OUT.csv.
+void AddSweepOptions(QCommandLineParser& parser);
+// True when the parsed command line asks for a sweep.
+bool SweepRequested(const QCommandLineParser& parser);
+// The job the parsed options describe; false with the reason in strError when they make none.
+bool ReadSweepJob(const QCommandLineParser& parser, CSweepJob& job, QString& strError);

@@ -11,7 +11,6 @@
 #include "qt/QtProfile.h"
 #include "qt/QtSerialLayer.h"
 #include "qt/QtUserInterface.h"
-#include "qt/SweepCommandLine.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -45,12 +44,8 @@ int main(int argc, char* argv[])
 {
     if (std::optional<int> nStatus = RunPortCommandLine(argc, argv))
         return *nStatus; // the port options need no display
-    // A sweep for a scripted lab needs no display.
-    QStringList astrArguments;
-    for (int i = 0; i < argc; ++i)
-        astrArguments << QString::fromLocal8Bit(argv[i]);
-    if (IsSweepCommandLine(astrArguments))
-        return RunHeadlessSweep(argc, argv);
+    if (std::optional<int> nStatus = RunSweepCommandLine(argc, argv))
+        return *nStatus; // a sweep for a scripted lab needs no display
     if (!CanOpenDisplay())
     {
         std::fputs("zorvantellique: no display (set DISPLAY or QT_QPA_PLATFORM=offscreen)\n",

@@ -9,14 +9,16 @@ namespace
 {
 struct CUnitNames
 {
-    const char* m_pszSpeed;
-    const char* m_pszForce;
-    const char* m_pszPressure;
+    std::string m_strSpeed;
+    std::string m_strForce;
+    std::string m_strPressure;   // as the window names it
+    std::string m_strPressureId; // as the CSV header names it
 };
 
 CUnitNames UnitNames(int nUnits)
 {
-    return nUnits != 0 ? CUnitNames{"mph", "lb", "lb/ft^2"} : CUnitNames{"kph", "kg", "Pa"};
+    return nUnits != 0 ? CUnitNames{"mph", "lbs", "lb/ft\u00b2", "psf"}
+                       : CUnitNames{"kph", "kg", "Pa", "pa"};
 }
 
 std::string Number(double dValue, int nPrecision)
@@ -71,7 +73,8 @@ std::string Table(const CSweepTable& table, char chSeparator, const char* pszLin
     return strText;
 }
 
-// The window shows lift and drag as "mean ± sd" in one column, and no spread of the wind.
+// The window's columns of a row: lift and drag as "mean ± sd" in one column, and no spread of
+// the wind.
 std::vector<std::string> WithoutSpreadColumns(std::vector<std::string> astrColumns)
 {
     for (size_t nColumn : {COLUMN_DRAG_SD, COLUMN_LIFT_SD, COLUMN_WIND_SD})
@@ -82,23 +85,25 @@ std::vector<std::string> WithoutSpreadColumns(std::vector<std::string> astrColum
 
 std::vector<std::string> SweepColumnHeadings(int nUnits)
 {
+    // Names a script can use as they are, with the unit after the last '_', as the test
+    // export's CSV has them.
     const CUnitNames units = UnitNames(nUnits);
-    const std::string strSpeed = std::string(" (") + units.m_pszSpeed + ")";
-    const std::string strForce = std::string(" (") + units.m_pszForce + ")";
-    return {"Point",
-            "Target" + strSpeed,
-            "Wind" + strSpeed,
-            "Wind SD" + strSpeed,
-            "Lift" + strForce,
-            "Lift SD" + strForce,
-            "Drag" + strForce,
-            "Drag SD" + strForce,
-            "CL",
-            "CD",
-            "L/D",
-            std::string("q (") + units.m_pszPressure + ")",
-            "Re",
-            "Readings"};
+    const std::string strSpeed = "_" + units.m_strSpeed;
+    const std::string strForce = "_" + units.m_strForce;
+    return {"point",
+            "target" + strSpeed,
+            "wind" + strSpeed,
+            "wind_sd" + strSpeed,
+            "lift" + strForce,
+            "lift_sd" + strForce,
+            "drag" + strForce,
+            "drag_sd" + strForce,
+            "cl",
+            "cd",
+            "l_d",
+            "q_" + units.m_strPressureId,
+            "re",
+            "readings"};
 }
 
 std::vector<std::string> SweepColumnTexts(const CSweepRow& row)
@@ -131,7 +136,20 @@ std::string SweepTabText(const CSweepTable& table)
 
 std::vector<std::string> SweepWindowHeadings(int nUnits)
 {
-    return WithoutSpreadColumns(SweepColumnHeadings(nUnits));
+    const CUnitNames units = UnitNames(nUnits);
+    const std::string strSpeed = " (" + units.m_strSpeed + ")";
+    const std::string strForce = " (" + units.m_strForce + ")";
+    return {"Point",
+            "Target" + strSpeed,
+            "Wind" + strSpeed,
+            "Lift" + strForce,
+            "Drag" + strForce,
+            "CL",
+            "CD",
+            "L/D",
+            "q (" + units.m_strPressure + ")",
+            "Re",
+            "Readings"};
 }
 
 std::vector<std::string> SweepWindowTexts(const CSweepRow& row)

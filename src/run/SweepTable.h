@@ -12,7 +12,7 @@ struct CSweepTable
     std::vector<CSweepRow> m_aRows;
 };
 
-// Every column of a row, with its unit in the heading: "Wind (mph)", "Lift SD (lb)".
+// Every column of a row, named for the CSV header with its unit: "wind_mph", "lift_sd_lbs".
 std::vector<std::string> SweepColumnHeadings(int nUnits);
 // The row's numbers in the columns of SweepColumnHeadings, '.' decimals whatever the locale;
 // a value that does not exist (no readings, no drag for L/D) is an empty text.

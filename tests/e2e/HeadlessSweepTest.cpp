@@ -116,8 +116,8 @@ TEST_F(HeadlessSweepTest, ZeroedSweepWritesThreeSteadyPointsAndStopsTheWind)
     // The table: a header with units and three rows with '.' decimals.
     const std::vector<std::string> astrRows = Split(ReadFile("sweep.csv"), '\n');
     ASSERT_EQ(astrRows.size(), 5u);
-    EXPECT_EQ(astrRows[0], "Point,Target (mph),Wind (mph),Wind SD (mph),Lift (lb),Lift SD (lb),"
-                           "Drag (lb),Drag SD (lb),CL,CD,L/D,q (lb/ft^2),Re,Readings\r");
+    EXPECT_EQ(astrRows[0], "point,target_mph,wind_mph,wind_sd_mph,lift_lbs,lift_sd_lbs,drag_lbs,"
+                           "drag_sd_lbs,cl,cd,l_d,q_psf,re,readings\r");
     EXPECT_EQ(astrRows[4], "");
     for (int i = 0; i < 3; ++i)
     {

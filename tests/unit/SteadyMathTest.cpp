@@ -179,9 +179,8 @@ TEST(SweepTableTest, CsvHasUnitsInTheHeaderAndDotsWhateverTheLocale)
         0,
         {MakeSweepRow(1, 16.1, StatsOf(STEADY_READINGS), {0, 1.2, 1.0, 2.5, STANDARD_AIR_KELVIN})}};
     const std::string strCsv = SweepCsv(table);
-    const std::string strHeader = "Point,Target (kph),Wind (kph),Wind SD (kph),Lift (kg),"
-                                  "Lift SD (kg),Drag (kg),Drag SD (kg),CL,CD,L/D,q (Pa),Re,"
-                                  "Readings\r\n";
+    const std::string strHeader = "point,target_kph,wind_kph,wind_sd_kph,lift_kg,lift_sd_kg,"
+                                  "drag_kg,drag_sd_kg,cl,cd,l_d,q_pa,re,readings\r\n";
     ASSERT_EQ(strCsv.substr(0, strHeader.size()), strHeader);
     EXPECT_EQ(strCsv.substr(strHeader.size(), 23), "1,16.10,48.28,0.16,0.04");
     EXPECT_EQ(strCsv.substr(strCsv.size() - 4), ",3\r\n");
@@ -203,8 +202,8 @@ TEST(SweepTableTest, WindowJoinsEachSpreadToItsMean)
                                     {1, STANDARD_AIR_DENSITY, 1.0, 1.0, STANDARD_AIR_KELVIN})}};
     const std::vector<std::string> astrHeadings = SweepWindowHeadings(1);
     const std::vector<std::string> astrExpected = {
-        "Point", "Target (mph)", "Wind (mph)",  "Lift (lb)", "Drag (lb)", "CL",
-        "CD",    "L/D",          "q (lb/ft^2)", "Re",        "Readings"};
+        "Point", "Target (mph)", "Wind (mph)",      "Lift (lbs)", "Drag (lbs)", "CL",
+        "CD",    "L/D",          "q (lb/ft\u00b2)", "Re",         "Readings"};
     EXPECT_EQ(astrHeadings, astrExpected);
     const std::vector<std::string> astrTexts = SweepWindowTexts(table.m_aRows[0]);
     ASSERT_EQ(astrTexts.size(), astrHeadings.size());
