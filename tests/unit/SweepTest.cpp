@@ -228,8 +228,18 @@ TEST_F(SweepTest, DialogRefusesASweepThatCannotRunAndStaysOpen)
 
 TEST_F(SweepTest, ReferenceLengthIsKeptInTheSettingsAcrossUnits)
 {
-    m_ui.m_afnDialogs = {Fill({{IDC_SWEEP_LENGTH, "2.5"}})};
+    // Decimal points whatever the locale: a comma is no number.
+    CGermanLocale locale;
+    m_ui.m_afnDialogs = {[](CDialog& dlg, CFakeDialogControls& controls) {
+        controls.SetText(IDC_SWEEP_LENGTH, "2,5");
+        dlg.OnCommand(IDOK);
+        EXPECT_FALSE(dlg.IsEnded());
+        controls.SetText(IDC_SWEEP_LENGTH, "2.5");
+        dlg.OnCommand(IDOK);
+    }};
+    m_ui.m_anAnswers = {IDOK};
     m_pView->OnSweep();
+    EXPECT_EQ(m_ui.Texts(), std::vector<std::string>{"Enter a number."});
     EXPECT_EQ(m_profile.GetProfileInt(SETTINGS_SECTION, SETTING_REFERENCE_LENGTH, 0), 63500);
     m_pView->OnStopWind();
     MakeView(0);
