@@ -85,6 +85,13 @@ void CQtViewWidget::timerEvent(QTimerEvent* pEvent)
 
 void CQtViewWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
+    // The view chooses a speed with the left button only; a right double-click is someone
+    // looking for a menu.
+    if (pEvent->button() != Qt::LeftButton)
+    {
+        QWidget::mouseDoubleClickEvent(pEvent);
+        return;
+    }
     QPoint pt = pEvent->position().toPoint();
     m_pView->OnLButtonDblClk({pt.x(), pt.y()});
 }

@@ -38,8 +38,10 @@ public:
         ++m_nTicks;
         CZRVView::OnTimer(nIdEvent);
     }
+    void OnLButtonDblClk(CPoint /*point*/) override { ++m_nDoubleClicks; }
     double LiftAt(int nSlot) const { return m_curLift.m_adRun[nSlot]; }
     int m_nTicks = 0;
+    int m_nDoubleClicks = 0;
 };
 
 // Runs the event loop for nMs milliseconds.
@@ -109,6 +111,18 @@ TEST_F(MainFrameViewTest, FileNewAndClearGraphKeysClearTheRun)
         EXPECT_EQ(m_pView->LiftAt(100), EMPTY_SLOT) << nKey;
     }
     EXPECT_EQ(m_pDevice->TakeWritten(), "") << "neither talks to the instrument";
+}
+
+TEST_F(MainFrameViewTest, OnlyALeftDoubleClickChoosesASpeed)
+{
+    const QPoint ptMiddle = m_pFrame->ViewWidget()->rect().center();
+    for (auto [button, nExpected] : {std::pair{Qt::LeftButton, 1}, std::pair{Qt::RightButton, 0},
+                                     std::pair{Qt::MiddleButton, 0}})
+    {
+        m_pView->m_nDoubleClicks = 0;
+        ClickMouse(m_pFrame->ViewWidget(), ptMiddle, button, 2);
+        EXPECT_EQ(m_pView->m_nDoubleClicks, nExpected) << button;
+    }
 }
 
 TEST_F(MainFrameViewTest, StartingTheTimerAgainRestartsIt)
