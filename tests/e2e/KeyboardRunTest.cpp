@@ -46,9 +46,8 @@ protected:
         CSimTest::SetUp();
         if (HasFatalFailure())
             return;
-        // The "V6" instrument on COM3 whose fan follows at once, as start-up finds it, with a
-        // model large enough for its forces to show on the graph.
-        StartSim({"--model", "2", "--area", "100"});
+        // The "V6" instrument on COM3 whose fan follows at once, as start-up finds it.
+        StartSim({"--model", "2"});
         if (HasFatalFailure())
             return;
         ASSERT_EQ(theCommLink.ScanPorts(), 3);
