@@ -56,8 +56,20 @@ void CQtViewWidget::SetStatusText(const std::string& strText)
         m_fnStatus(strText);
 }
 
+void CQtViewWidget::Invalidate()
+{
+    m_bInvalid = true;
+    update();
+}
+
 void CQtViewWidget::paintEvent(QPaintEvent* pEvent)
 {
+    if (m_bInvalid)
+    {
+        // Cleared first: the view's drawing asks for an update of its own.
+        m_bInvalid = false;
+        m_pView->OnPaint();
+    }
     QPainter painter(this);
     painter.drawImage(pEvent->rect(), m_image, pEvent->rect());
 }
