@@ -106,7 +106,7 @@ CZRVView* CQtUserInterface::CreateMainWindow()
 
 std::unique_ptr<ISplashWindow> CQtUserInterface::CreateSplash()
 {
-    return std::make_unique<CSplashScreen>();
+    return std::make_unique<CSplashScreen>(m_pMainWindow.get());
 }
 
 int CQtUserInterface::RunModal(CDialog& dlg)
