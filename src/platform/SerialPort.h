@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -49,4 +50,9 @@ public:
     virtual ~ISerialLayer() = default;
     // Null when the port does not exist, is busy or cannot be opened.
     virtual std::unique_ptr<ISerialPort> Open(const std::string& strName) = 0;
+
+    // Called between messages, never inside a port's call, when the device of a port opened
+    // after it was set went away while nobody was talking to it (adapter unplugged, terminal
+    // closed). The port is closed by then: its calls fail until it is opened again.
+    std::function<void()> m_fnDeviceLost;
 };

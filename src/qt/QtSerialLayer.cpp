@@ -9,7 +9,8 @@ std::unique_ptr<ISerialPort> CQtSerialLayer::Open(const std::string& strName)
         ResolveComName(strName, CPortEnvironment::FromProcess());
     if (!device)
         return nullptr;
-    auto pPort = std::make_unique<CQtSerialPort>(QString::fromStdString(device->string()));
+    auto pPort =
+        std::make_unique<CQtSerialPort>(QString::fromStdString(device->string()), m_fnDeviceLost);
     if (!pPort->IsOpen())
         return nullptr;
     return pPort;

@@ -1,76 +1,13 @@
 // Keys and clicks while the splash shows, in the real program started against zrv-sim: the real
 // start-up, main window, splash and input filter; keys go where the window system sends them,
 // to the window that has the focus.
-#include "../gui/MainFrameKeys.h"
 #include "../gui/ModalDriver.h"
-#include "E2eFixture.h"
-#include "FakeClock.h"
+#include "StartedProgram.h"
 
-#include "app/ZRVApp.h"
 #include "qt/MainFrame.h"
-#include "qt/QtAppEvents.h"
-#include "qt/QtUserInterface.h"
 #include "qt/QtViewWidget.h"
 
-#include <QDeadlineTimer>
-#include <gtest/gtest.h>
-
-namespace
-{
-class SplashKeysTest : public CSimTest<CQtUserInterface>
-{
-protected:
-    void SetUp() override
-    {
-        CSimTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        StartSim({"--model", "2"});
-        if (HasFatalFailure())
-            return;
-        // The splash's time runs on a clock the test moves.
-        g_platform.m_pClock = &m_splashClock;
-        theApp = CZRVApp();
-        ASSERT_TRUE(theApp.InitInstance());
-        ASSERT_EQ(theCommLink.m_bAlive, 1) << "start-up found the instrument";
-        ASSERT_TRUE(theApp.m_pSplash);
-        m_events.StartIdle();
-        QApplication::processEvents();
-    }
-    void TearDown() override
-    {
-        theApp = CZRVApp();
-        CSimTest::TearDown();
-    }
-
-    // Presses a key on the window the keyboard's input goes to.
-    static void PressKey(int nKey)
-    {
-        QWidget* pActive = QApplication::activeWindow();
-        ASSERT_NE(pActive, nullptr);
-        TypeKey(pActive, nKey);
-    }
-    // Lets the splash's time run out and the idle calls that follow have their way.
-    void RunPastTheSplashTime()
-    {
-        m_splashClock.Advance(SPLASH_MS);
-        QDeadlineTimer deadline(10 * CQtAppEvents::kIdleMs);
-        while (!deadline.hasExpired())
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-
-    // What the instrument received: everything sent before a status poll it has answered.
-    std::string ReceivedUpToAStatusPoll()
-    {
-        char achReply[80] = {};
-        EXPECT_EQ(theCommLink.SendCommand("S", achReply, 1, 0), 1);
-        return ReceivedBytes();
-    }
-
-    CFakeClock m_splashClock;
-    CQtAppEvents m_events;
-};
-} // namespace
+using SplashKeysTest = CStartedProgramTest;
 
 TEST_F(SplashKeysTest, AcceleratorRemovesTheSplashAtOnceAndStillRuns)
 {
