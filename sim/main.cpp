@@ -40,8 +40,8 @@ Instrument:
   --ident TEXT           reply to "V" (a CR is added) instead of the model's own
   --lag SECONDS          time constant of the fan (default 1; 0 = instant)
   --cd X                 drag coefficient (default 0.1)
-  --cl X                 lift coefficient, negative for negative lift (default 1)
-  --area SQIN            reference area in square inches (default 15: a small wing
+  --cl X                 lift coefficient, negative for negative lift (default 0.9)
+  --area SQIN            reference area in square inches (default 8: a small wing
                          section; the program's Cd curve shows about --cd when its Cd
                          area is the same)
   --noise FRACTION       reading noise, +/- fraction of the value (default 0.01)

@@ -193,14 +193,14 @@ TEST_F(CSimInstrumentTest, ReadingsGrowWithTheSquareOfTheSpeedInEachModelsUnits)
 
 TEST_F(CSimInstrumentTest, DefaultModelFillsTheProgramsDefaultForceAxisAt80Mph)
 {
-    // The program's default axes: wind 0 to 80 mph, force 0 to 2 lbs.
+    // The program's default axes: wind 0 to 80 mph, force 0 to 1 lb.
     CInstrument instrument = Make(Quiet(2));
     EXPECT_EQ(instrument.Receive("W800\r"), "\r");
     m_dNow += 60.0;
     const auto [dWind, dDrag, dLift] = ParseReading(instrument.Receive("H"));
     EXPECT_EQ(dWind, 80.0);
-    EXPECT_GT(dLift, 1.0) << "lift uses at least half of the axis";
-    EXPECT_LT(dLift, 2.0) << "and stays on it";
+    EXPECT_GT(dLift, 0.5) << "lift uses at least half of the axis";
+    EXPECT_LT(dLift, 1.0) << "and stays on it";
     EXPECT_GT(dDrag, 0.05) << "drag shows above the axis line";
     EXPECT_LT(dDrag, dLift / 4) << "a wing: lift well above drag";
 }
