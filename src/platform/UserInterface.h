@@ -36,8 +36,9 @@ public:
     // Returns IDOK with the chosen path in strPath, or IDCANCEL.
     virtual int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
                            unsigned nFlags, const std::string& strFilter, std::string& strPath) = 0;
-    // Opens a document with the desktop's viewer for it; failures are not reported.
-    virtual void ShellOpen(const std::string& strFile) = 0;
+    // Shows the program's manual in its help window at the first page, or raises the window
+    // when it is already open.
+    virtual void ShowHelp() = 0;
 };
 
 constexpr unsigned OFN_OVERWRITEPROMPT = 0x2;

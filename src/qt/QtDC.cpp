@@ -1,5 +1,7 @@
 #include "qt/QtDC.h"
 
+#include "qt/Windows1252.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -128,7 +130,7 @@ void CQtDC::DeviceText(CPoint pt, const std::string& strText, const CFont& font,
     qfont.setPixelSize(nPixelHeight);
     qfont.setWeight(font.m_nWeight >= 700 ? QFont::Bold : QFont::Normal);
     QFontMetrics metrics(qfont);
-    QString strQ = QString::fromLatin1(strText.data(), qsizetype(strText.size()));
+    QString strQ = FromWindows1252(strText);
     QPainter painter(m_pImage);
     painter.setFont(qfont);
     painter.translate(pt.x, pt.y);

@@ -1,11 +1,8 @@
 // File dialogs and the desktop opener of the Qt user interface.
 #include "qt/QtUserInterface.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QStringList>
-#include <QUrl>
 
 namespace
 {
@@ -45,11 +42,4 @@ int CQtUserInterface::FileDialog(bool bOpen, const std::string& strDefExt,
         return IDCANCEL;
     strPath = dialog.selectedFiles().front().toStdString();
     return IDOK;
-}
-
-void CQtUserInterface::ShellOpen(const std::string& strFile)
-{
-    // A bare name is resolved against the current directory, as the shell would.
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(strFile)).absoluteFilePath()));
 }

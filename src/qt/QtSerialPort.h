@@ -14,6 +14,9 @@ public:
     // device goes away between calls, the port closes and fnLost runs (see ISerialLayer).
     explicit CQtSerialPort(const QString& strDevice, std::function<void()> fnLost = {});
     bool IsOpen() const { return m_port.isOpen(); }
+    // Why the open failed (QSerialPort::NoError when it did not).
+    QSerialPort::SerialPortError Error() const { return m_port.error(); }
+    QString ErrorString() const { return m_port.errorString(); }
 
     bool GetCommState(CLineSettings& settings) override;
     bool SetCommState(const CLineSettings& settings) override;

@@ -4,6 +4,7 @@
 #include "app/ZRVApp.h"
 #include "link/CommLink.h"
 #include "platform/Platform.h"
+#include "qt/PortOptions.h"
 #include "qt/QtAppEvents.h"
 #include "qt/QtClock.h"
 #include "qt/QtProfile.h"
@@ -40,6 +41,8 @@ QString DiscoveryText()
 
 int main(int argc, char* argv[])
 {
+    if (std::optional<int> nStatus = RunPortCommandLine(argc, argv))
+        return *nStatus; // the port options need no display
     if (!CanOpenDisplay())
     {
         std::fputs("zorvantellique: no display (set DISPLAY or QT_QPA_PLATFORM=offscreen)\n",
