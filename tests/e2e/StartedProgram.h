@@ -20,11 +20,7 @@ class CStartedProgramTest : public CSimTest<CQtUserInterface>
 protected:
     void SetUp() override
     {
-        CSimTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        StartSim({"--model", "2"});
-        if (HasFatalFailure())
+        if (!SetUpWithV6())
             return;
         g_platform.m_pClock = &m_splashClock;
         theApp = CZRVApp();
