@@ -41,6 +41,9 @@ void CZRVApp::OnHelpContents()
 
 void CZRVApp::OnFileNew()
 {
-    if (m_pView != nullptr)
-        m_pView->OnInitialUpdate();
+    if (m_pView == nullptr)
+        return;
+    m_pView->OnInitialUpdate();
+    // The view only cleared its tables; the empty test shows with the next paint.
+    m_pView->m_pWnd->Invalidate();
 }

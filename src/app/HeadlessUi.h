@@ -38,6 +38,7 @@ public:
     void KillTimer(int nId) override { m_setRunning.erase(nId); }
     void SetStatusText(const std::string&) override {}
     void SetZeroIndicator(bool) override {}
+    void Invalidate() override {}
 
     bool IsTimerRunning(int nId) const { return m_setRunning.count(nId) != 0; }
 

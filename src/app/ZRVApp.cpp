@@ -30,6 +30,7 @@ bool CZRVApp::InitInstance()
 {
     ReadSettings();
     m_pView = g_platform.m_pUi->CreateMainWindow();
+    WatchForInstrumentLoss();
     FindInstrument();
     ShowSplash();
     return true;

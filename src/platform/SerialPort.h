@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -71,4 +72,9 @@ public:
     // Why the last Open returned null; EPortFault::None when the name led to no device or the
     // reason is not known.
     virtual CPortFault LastOpenFault() const { return {}; }
+
+    // Called between messages, never inside a port's call, when the device of a port opened
+    // after it was set went away while nobody was talking to it (adapter unplugged, terminal
+    // closed). The port is closed by then: its calls fail until it is opened again.
+    std::function<void()> m_fnDeviceLost;
 };

@@ -22,7 +22,8 @@ std::unique_ptr<ISerialPort> CQtSerialLayer::Open(const std::string& strName)
                            EPortFault::Missing, ""};
         return nullptr;
     }
-    auto pPort = std::make_unique<CQtSerialPort>(QString::fromStdString(device->string()));
+    auto pPort =
+        std::make_unique<CQtSerialPort>(QString::fromStdString(device->string()), m_fnDeviceLost);
     if (!pPort->IsOpen())
     {
         m_lastFault = ClassifyOpenFailure(*device, pPort->Error(), pPort->ErrorString());

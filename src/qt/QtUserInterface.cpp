@@ -117,7 +117,7 @@ void CQtUserInterface::ShowHelp()
 
 std::unique_ptr<ISplashWindow> CQtUserInterface::CreateSplash()
 {
-    return std::make_unique<CSplashScreen>();
+    return std::make_unique<CSplashScreen>(m_pMainWindow.get());
 }
 
 int CQtUserInterface::RunModal(CDialog& dlg)

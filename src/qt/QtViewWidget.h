@@ -26,6 +26,7 @@ public:
     void KillTimer(int nId) override;
     void SetStatusText(const std::string& strText) override;
     void SetZeroIndicator(bool bHeld) override;
+    void Invalidate() override;
 
     const QImage& Image() const { return m_image; }
     const std::string& StatusText() const { return m_strStatus; }
@@ -44,5 +45,6 @@ private:
     CView* m_pView;
     QImage m_image;
     std::string m_strStatus;
+    bool m_bInvalid = false;        // the view draws the whole image again at the next paint
     std::map<int, int> m_mapTimers; // the view's timer id -> Qt's
 };
