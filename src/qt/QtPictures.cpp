@@ -1,5 +1,6 @@
 #include "qt/QtPictures.h"
 
+#include "qt/PngEncoder.h"
 #include "qt/QtDC.h"
 #include "qt/QtVectorDC.h"
 
@@ -14,9 +15,6 @@ namespace
 {
 
 constexpr const char* PICTURE_TITLE = "Zorvantellique test";
-// Flat colours compress well even at zlib's fastest level, which keeps a large picture quick;
-// Qt's PNG writer takes quality 80 as compression level 1.
-constexpr int PNG_QUALITY = 80;
 // An SVG's pixels are those of a screen, so that it opens at the size of the PNG.
 constexpr int SVG_DPI = 96;
 
@@ -35,12 +33,7 @@ public:
     }
     bool IsValid() const { return !m_image.isNull(); }
     CDC* DC() override { return &m_dc; }
-    std::string Finish() override
-    {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        return m_image.save(&buffer, "PNG", PNG_QUALITY) ? BytesOf(buffer) : std::string();
-    }
+    std::string Finish() override { return EncodePng(m_image); }
 
 private:
     QImage m_image;
