@@ -24,7 +24,9 @@ bool PrintView(CZRVView& view, QPrinter& printer)
     // The painter's origin is the printable area's corner; lines and text go to the printer
     // as vectors, so the page is as sharp as the printer can make it.
     QRect rcPage = printer.pageLayout().paintRectPixels(printer.resolution());
-    CQtVectorDC dc(&painter, rcPage.width(), rcPage.height(), true);
-    view.OnPrint(&dc);
+    {
+        CQtVectorDC dc(&painter, rcPage.width(), rcPage.height(), true);
+        view.OnPrint(&dc);
+    } // what the context still holds is drawn before the page ends
     return painter.end();
 }

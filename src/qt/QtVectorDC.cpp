@@ -30,6 +30,11 @@ CQtVectorDC::CQtVectorDC(QPainter* pPainter, int nWidth, int nHeight, bool bPrin
 {
 }
 
+CQtVectorDC::~CQtVectorDC()
+{
+    Flush();
+}
+
 int CQtVectorDC::GetDeviceCaps(int nIndex) const
 {
     if (nIndex == HORZRES)
@@ -44,22 +49,48 @@ void CQtVectorDC::DeviceLine(CPoint ptFrom, CPoint ptTo, const CPen& pen, const 
     if (ptFrom.x == ptTo.x && ptFrom.y == ptTo.y)
         return;
     // Through the middle of the pixels the line covers.
-    const QLineF line(ptFrom.x + 0.5, ptFrom.y + 0.5, ptTo.x + 0.5, ptTo.y + 0.5);
-    if (pen.m_nStyle == PS_DOT)
+    const QPointF ptStart(ptFrom.x + 0.5, ptFrom.y + 0.5);
+    const QPointF ptEnd(ptTo.x + 0.5, ptTo.y + 0.5);
+    // A dotted line starts its dots afresh, so it never continues another.
+    const bool bContinues = !m_polyline.isEmpty() && m_polyline.back() == ptStart &&
+                            pen.m_nStyle == PS_SOLID && SamePen(pen, state);
+    if (!bContinues)
+    {
+        Flush();
+        m_polyline << ptStart;
+        m_penHeld = pen;
+        m_stateHeld = state;
+    }
+    m_polyline << ptEnd;
+}
+
+bool CQtVectorDC::SamePen(const CPen& pen, const CDeviceState& state) const
+{
+    return pen.m_nStyle == m_penHeld.m_nStyle && pen.m_cr == m_penHeld.m_cr &&
+           state.m_nRop2 == m_stateHeld.m_nRop2 && state.m_nBkMode == m_stateHeld.m_nBkMode &&
+           state.m_crBk == m_stateHeld.m_crBk;
+}
+
+void CQtVectorDC::Flush()
+{
+    if (m_polyline.isEmpty())
+        return;
+    if (m_penHeld.m_nStyle == PS_DOT)
     {
         // Three pixels on, three off; the gaps take the background colour when opaque.
-        if (state.m_nBkMode == OPAQUE)
+        if (m_stateHeld.m_nBkMode == OPAQUE)
         {
-            m_pPainter->setPen(HairlinePen(ResultColour(state.m_crBk, state)));
-            m_pPainter->drawLine(line);
+            m_pPainter->setPen(HairlinePen(ResultColour(m_stateHeld.m_crBk, m_stateHeld)));
+            m_pPainter->drawPolyline(m_polyline);
         }
-        QPen dotted = HairlinePen(ResultColour(pen.m_cr, state));
+        QPen dotted = HairlinePen(ResultColour(m_penHeld.m_cr, m_stateHeld));
         dotted.setDashPattern({double(CQtDC::DOT_LENGTH), double(CQtDC::DOT_LENGTH)});
         m_pPainter->setPen(dotted);
     }
     else
-        m_pPainter->setPen(HairlinePen(ResultColour(pen.m_cr, state)));
-    m_pPainter->drawLine(line);
+        m_pPainter->setPen(HairlinePen(ResultColour(m_penHeld.m_cr, m_stateHeld)));
+    m_pPainter->drawPolyline(m_polyline);
+    m_polyline.clear();
 }
 
 void CQtVectorDC::DeviceFill(int nLeft, int nTop, int nRight, int nBottom, COLORREF cr,
@@ -67,6 +98,7 @@ void CQtVectorDC::DeviceFill(int nLeft, int nTop, int nRight, int nBottom, COLOR
 {
     if (nRight <= nLeft || nBottom <= nTop)
         return;
+    Flush();
     m_pPainter->fillRect(QRectF(nLeft, nTop, nRight - nLeft, nBottom - nTop),
                          ResultColour(cr, state));
 }
@@ -74,5 +106,6 @@ void CQtVectorDC::DeviceFill(int nLeft, int nTop, int nRight, int nBottom, COLOR
 void CQtVectorDC::DeviceText(CPoint pt, const std::string& strText, const CFont& font,
                              int nPixelHeight, const CDeviceState& state)
 {
+    Flush();
     PaintTextCell(*m_pPainter, pt, strText, font, nPixelHeight, state);
 }

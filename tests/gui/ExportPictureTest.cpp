@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -118,7 +119,8 @@ TEST_F(ExportPictureTest, SvgIsXmlWithPathsAndTheTitlesAsText)
     ASSERT_TRUE(ReadSvg(Export(EExportFormat::Svg, 1200, 900), astrTexts, astrElements));
     for (const QString& strTitle : TITLES)
         EXPECT_TRUE(astrTexts.contains(strTitle)) << strTitle.toStdString();
-    EXPECT_GT(astrElements.count(QStringLiteral("polyline")), 500);
+    // Ticks, grid lines and outlines, and each curve as one path.
+    EXPECT_GT(astrElements.count(QStringLiteral("polyline")), 100);
     EXPECT_FALSE(astrElements.contains(QStringLiteral("image")));
     EXPECT_NE(Export(EExportFormat::Svg, 1200, 900).find("viewBox=\"0 0 1200 900\""),
               std::string::npos);
@@ -139,6 +141,39 @@ TEST_F(ExportPictureTest, VectorsDrawWhatExclusiveOrShowsOverTheBackground)
     const std::string strSvg = pPicture->Finish();
     EXPECT_NE(strSvg.find("stroke=\"#800000\""), std::string::npos) << strSvg;
     EXPECT_EQ(strSvg.find("stroke=\"#40c0c0\""), std::string::npos);
+}
+
+TEST_F(ExportPictureTest, LinesThatContinueWithTheSamePenAreOnePath)
+{
+    std::unique_ptr<IPicture> pPicture = m_pictures.CreatePicture(EPictureFormat::Svg, 100, 100);
+    CDC* pDC = pPicture->DC();
+    CPen red(PS_SOLID, 0, 0x0000FF);
+    CPen blue(PS_SOLID, 0, 0xFF0000);
+    CPen dotted(PS_DOT, 0, 0x0000FF);
+    pDC->SelectObject(&red);
+    pDC->MoveTo(0, 0);
+    pDC->LineTo(10, 10);
+    pDC->LineTo(20, 10);
+    pDC->LineTo(30, 40);
+    pDC->SelectObject(&blue); // the same place, another pen
+    pDC->LineTo(40, 40);
+    pDC->SelectObject(&red);
+    pDC->MoveTo(50, 50); // another place
+    pDC->LineTo(60, 60);
+    pDC->SelectObject(&dotted);
+    pDC->LineTo(70, 60);
+    pDC->LineTo(80, 60);
+    pDC->SelectStockObject(BLACK_PEN);
+    const QString strSvg = QString::fromStdString(pPicture->Finish());
+    QStringList astrPoints;
+    static const QRegularExpression rePoints(QStringLiteral("points=\"([^\"]*)\""));
+    for (const QRegularExpressionMatch& match : rePoints.globalMatch(strSvg))
+        astrPoints << match.captured(1).trimmed();
+    // A dotted line is drawn twice: its gaps in the background colour, then its dots.
+    EXPECT_EQ(astrPoints,
+              (QStringList{"0.5,0.5 10.5,10.5 20.5,10.5 30.5,40.5", "30.5,40.5 40.5,40.5",
+                           "50.5,50.5 60.5,60.5", "60.5,60.5 70.5,60.5", "60.5,60.5 70.5,60.5",
+                           "70.5,60.5 80.5,60.5", "70.5,60.5 80.5,60.5"}));
 }
 
 TEST_F(ExportPictureTest, PdfIsOnePageWithTheTitlesAsText)
