@@ -41,13 +41,14 @@ protected:
         return file.fileName();
     }
     QString PathOf(const QString& strName) const { return m_dir.filePath(strName); }
-    // Runs the program without any display.
+    // Runs the program without any display, in a locale with a decimal comma.
     static CRun Run(const QStringList& astrArgs)
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(pszName);
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8")); // "12,5" locally
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(ZRV_APP_PATH), astrArgs);
         CRun run;
