@@ -40,8 +40,8 @@ CCommandLine::CCommandLine()
         QStringLiteral("Records and plots wind-tunnel tests: lift, drag, Cd and L/D against "
                        "wind speed."));
     // Not addHelpOption: its --help-all lists Qt's own options, which this parser refuses.
-    m_parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
-                        QStringLiteral("Displays this help.")});
+    m_parser.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
     m_parser.addVersionOption();
     m_parser.addPositionalArgument(QStringLiteral("FILE.ZRV"),
                                    QStringLiteral("A test to open after start-up."),
