@@ -1,6 +1,7 @@
 #include "qt/QtText.h"
 
 #include "qt/QtDC.h"
+#include "qt/Windows1252.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -13,7 +14,7 @@ void PaintTextCell(QPainter& painter, CPoint pt, const std::string& strText, con
     qfont.setPixelSize(nPixelHeight);
     qfont.setWeight(font.m_nWeight >= 700 ? QFont::Bold : QFont::Normal);
     QFontMetrics metrics(qfont);
-    QString strQ = QString::fromLatin1(strText.data(), qsizetype(strText.size()));
+    QString strQ = FromWindows1252(strText);
     painter.save();
     painter.setFont(qfont);
     painter.translate(pt.x, pt.y);
