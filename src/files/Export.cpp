@@ -47,25 +47,30 @@ EPictureFormat PictureFormat(EExportFormat eFormat)
     }
 }
 
-// The speed marker belongs to the window's picture. A picture drawn elsewhere starts with no
-// marker to erase, and the window's marker state is as it was afterwards.
-class CWindowMarkerKept
+// The speed marker and the status line belong to the window. A picture drawn elsewhere
+// starts with no marker to erase and says nothing on the status line; the window's marker
+// state and its view are as they were afterwards.
+class CWindowKept
 {
 public:
-    CWindowMarkerKept()
-        : m_bShown(std::exchange(g_bMarkerShown, 0)),
+    explicit CWindowKept(IViewWindow*& pWnd)
+        : m_pWndSlot(pWnd), m_pWnd(std::exchange(pWnd, nullptr)),
+          m_bShown(std::exchange(g_bMarkerShown, 0)),
           m_dWind(std::exchange(g_dMarkerWind, EMPTY_SLOT))
     {
     }
-    ~CWindowMarkerKept()
+    ~CWindowKept()
     {
+        m_pWndSlot = m_pWnd;
         g_bMarkerShown = m_bShown;
         g_dMarkerWind = m_dWind;
     }
-    CWindowMarkerKept(const CWindowMarkerKept&) = delete;
-    CWindowMarkerKept& operator=(const CWindowMarkerKept&) = delete;
+    CWindowKept(const CWindowKept&) = delete;
+    CWindowKept& operator=(const CWindowKept&) = delete;
 
 private:
+    IViewWindow*& m_pWndSlot;
+    IViewWindow* m_pWnd;
     int m_bShown;
     double m_dWind;
 };
@@ -103,7 +108,7 @@ std::string CZRVView::ExportBytes(EExportFormat eFormat, int nWidth, int nHeight
         g_platform.m_pPictures->CreatePicture(PictureFormat(eFormat), nWidth, nHeight);
     if (pPicture == nullptr)
         return {};
-    CWindowMarkerKept marker;
+    CWindowKept window(m_pWnd);
     // The page of a context is its whole size, as for the printer.
     OnPrint(pPicture->DC());
     return pPicture->Finish();

@@ -52,8 +52,8 @@ public:
     void OpenTestFile(const std::string& strPath);
     // The bytes of the test in an export format: the current run as CSV, or the graph drawn
     // as on screen (a PDF: as printed) through the platform's picture maker, nWidth x nHeight
-    // pixels. Empty when the picture could not be made. The window's picture and its speed
-    // marker are left alone.
+    // pixels. Empty when the picture could not be made. The window's picture, its speed
+    // marker and its status line are left alone.
     std::string ExportBytes(EExportFormat eFormat, int nWidth, int nHeight);
     void OnSetOverlay();
     // Every slot of the run, slot 0 included, moves into the overlay; the run is left empty.

@@ -206,10 +206,11 @@ TEST_F(ExportTest, AFailedExportSaysSoAndKeepsTheFileThere)
     EXPECT_EQ(ReadBytes(strOld), "before");
 }
 
-TEST_F(ExportTest, PicturesLeaveTheWindowsMarkerAndLayoutAlone)
+TEST_F(ExportTest, PicturesLeaveTheWindowsMarkerReadoutAndLayoutAlone)
 {
     Record(12.0); // the marker stands at 12 mph in the window
     ASSERT_EQ(g_bMarkerShown, 1);
+    const std::vector<std::string> astrStatus = m_wnd.m_astrStatus;
     const CRect rcWindow = Graph().m_rcClient;
     for (EExportFormat eFormat : {EExportFormat::Png, EExportFormat::Svg, EExportFormat::Pdf})
     {
@@ -218,6 +219,8 @@ TEST_F(ExportTest, PicturesLeaveTheWindowsMarkerAndLayoutAlone)
         EXPECT_EQ(g_dMarkerWind, 12.0);
         EXPECT_EQ(Graph().m_rcClient, rcWindow);
         EXPECT_EQ(Graph().m_crBackground, SCREEN_BACKGROUND);
+        EXPECT_EQ(m_pView->m_pWnd, &m_wnd);
+        EXPECT_EQ(m_wnd.m_astrStatus, astrStatus) << "the readout is the window's";
         // Nothing on the picture is drawn to be erased again.
         for (const CDrawnLine& line : m_pictures.m_log.m_aLines)
             EXPECT_NE(line.m_nRop, R2_XORPEN);
