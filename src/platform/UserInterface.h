@@ -39,8 +39,9 @@ public:
     virtual int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
                            unsigned nFlags, const std::string& strFilter, std::string& strPath,
                            int* pnFilterIndex = nullptr) = 0;
-    // Opens a document with the desktop's viewer for it; failures are not reported.
-    virtual void ShellOpen(const std::string& strFile) = 0;
+    // Shows the program's manual in its help window at the first page, or raises the window
+    // when it is already open.
+    virtual void ShowHelp() = 0;
 };
 
 constexpr unsigned OFN_OVERWRITEPROMPT = 0x2;

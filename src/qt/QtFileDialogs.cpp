@@ -1,12 +1,9 @@
 // File dialogs and the desktop opener of the Qt user interface.
 #include "qt/QtUserInterface.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QUrl>
 
 namespace
 {
@@ -75,11 +72,4 @@ int CQtUserInterface::FileDialog(bool bOpen, const std::string& strDefExt,
     if (pnFilterIndex != nullptr)
         *pnFilterIndex = int(astrFilters.indexOf(dialog.selectedNameFilter())) + 1;
     return IDOK;
-}
-
-void CQtUserInterface::ShellOpen(const std::string& strFile)
-{
-    // A bare name is resolved against the current directory, as the shell would.
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(strFile)).absoluteFilePath()));
 }

@@ -12,6 +12,9 @@ public:
     // Opens the device read/write and exclusively; IsOpen tells whether that worked.
     explicit CQtSerialPort(const QString& strDevice);
     bool IsOpen() const { return m_port.isOpen(); }
+    // Why the open failed (QSerialPort::NoError when it did not).
+    QSerialPort::SerialPortError Error() const { return m_port.error(); }
+    QString ErrorString() const { return m_port.errorString(); }
 
     bool GetCommState(CLineSettings& settings) override;
     bool SetCommState(const CLineSettings& settings) override;

@@ -2,6 +2,7 @@
 
 #include "graph/CZRVView.h"
 #include "qt/Artwork.h"
+#include "qt/HelpWindow.h"
 #include "qt/MainFrame.h"
 #include "qt/QtDialogHost.h"
 #include "qt/SplashScreen.h"
@@ -102,6 +103,15 @@ CZRVView* CQtUserInterface::CreateMainWindow()
     // The view's window has its size now; the view starts its first, empty test.
     m_pMainWindow->View().OnInitialUpdate();
     return &m_pMainWindow->View();
+}
+
+void CQtUserInterface::ShowHelp()
+{
+    if (!m_pHelpWindow)
+        m_pHelpWindow = std::make_unique<CHelpWindow>();
+    m_pHelpWindow->show();
+    m_pHelpWindow->raise();
+    m_pHelpWindow->activateWindow();
 }
 
 std::unique_ptr<ISplashWindow> CQtUserInterface::CreateSplash()
