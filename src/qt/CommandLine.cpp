@@ -1,5 +1,6 @@
 #include "qt/CommandLine.h"
 
+#include "app/AboutDlg.h"
 #include "app/ZRVApp.h"
 #include "graph/CZRVView.h"
 
@@ -11,8 +12,6 @@
 
 namespace
 {
-constexpr const char* VERSION_TEXT = "Zorvantellique 4.01\n";
-
 QStringList Arguments(int argc, char* argv[])
 {
     QStringList astrArgs;
@@ -66,7 +65,7 @@ std::optional<int> CCommandLine::RunWithoutWindow(int& argc, char* argv[])
     }
     if (m_parser.isSet(QStringLiteral("version")))
     {
-        Print(QString::fromLatin1(VERSION_TEXT), stdout);
+        Print(QString::fromLatin1(VERSION_NAME) + '\n', stdout);
         return 0;
     }
     for (const CHeadlessMode& mode : HeadlessModes())

@@ -1,5 +1,6 @@
 #include "qt/QtPictures.h"
 
+#include "app/AboutDlg.h"
 #include "qt/PngEncoder.h"
 #include "qt/QtDC.h"
 #include "qt/QtVectorDC.h"
@@ -96,7 +97,7 @@ std::unique_ptr<IPicture> CreatePdf()
                     QPageLayout::Millimeter));
     pWriter->setResolution(PDF_DPI);
     pWriter->setTitle(QString::fromLatin1(PICTURE_TITLE));
-    pWriter->setCreator(QStringLiteral("Zorvantellique 4.01"));
+    pWriter->setCreator(QString::fromLatin1(VERSION_NAME));
     int nWidth = pWriter->width();
     int nHeight = pWriter->height();
     if (!pPicture->Begin(std::move(pWriter), nWidth, nHeight, true))

@@ -2,9 +2,6 @@
 
 #include "platform/Picture.h"
 
-class QPrinter;
-class CZRVView;
-
 // PNG through the window's own pixel context (the same pixels as on screen), SVG through
 // QSvgGenerator and PDF through QPdfWriter, both vector.
 class CQtPictureMaker : public IPictureMaker
