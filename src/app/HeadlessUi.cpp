@@ -52,7 +52,7 @@ int CHeadlessUserInterface::RunModal(CDialog&)
 }
 
 int CHeadlessUserInterface::FileDialog(bool, const std::string&, const std::string&, unsigned,
-                                       const std::string&, std::string&)
+                                       const std::string&, std::string&, int*)
 {
     return IDCANCEL;
 }

@@ -19,7 +19,8 @@ public:
     CZRVView* CreateMainWindow() override { return nullptr; }
     std::unique_ptr<ISplashWindow> CreateSplash() override { return nullptr; }
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
-                   unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
+                   unsigned nFlags, const std::string& strFilter, std::string& strPath,
+                   int* pnFilterIndex) override;
     void ShowHelp() override {}
     void ShowSweepResults(const CSweepTable&) override {}
 

@@ -7,6 +7,7 @@ namespace
 constexpr CMenuItem FILE_MENU[] = {
     {ID_FILE_OPEN, "&Open...\tCtrl+O"},
     {ID_FILE_SAVE, "&Save As\tCtrl+S"},
+    {ID_FILE_EXPORT, "&Export...\tCtrl+E"},
     {0, nullptr},
     {ID_FILE_PRINT, "&Print...\tCtrl+P"},
     {ID_FILE_PRINT_PREVIEW, "Print Pre&view"},
@@ -54,6 +55,7 @@ constexpr CAccelerator ACCELERATORS[] = {
     {'N', FCONTROL, ID_FILE_NEW},
     {'O', FCONTROL, ID_FILE_OPEN},
     {'S', FCONTROL, ID_FILE_SAVE},
+    {'E', FCONTROL, ID_FILE_EXPORT},
     {'P', FCONTROL, ID_FILE_PRINT},
     {'A', 0, ID_AXIS},
     {'C', 0, ID_CLEAR_GRAPH},
@@ -126,6 +128,7 @@ constexpr CPrompt PROMPTS[] = {
     {ID_SWEEP_RESULTS, "Show the results of the last sweep", "Sweep Results"},
     {ID_FILE_OPEN, "Open an existing document", "Open"},
     {ID_FILE_SAVE, "Save the active document", "Save"},
+    {ID_FILE_EXPORT, "Export the test as CSV, PNG, SVG or PDF", "Export"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options", "Print Setup"},
     {ID_FILE_PRINT, "Print the active document", "Print Graph"},
     {ID_FILE_PRINT_PREVIEW, "Display full pages", "Print Preview"},

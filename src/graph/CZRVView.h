@@ -10,6 +10,10 @@
 
 struct CReading;
 
+#include <string>
+
+enum class EExportFormat;
+
 // Kinds of RecordSample.
 constexpr int SAMPLE_RECORD = 0;
 constexpr int SAMPLE_CLEAR = 1;
@@ -49,7 +53,18 @@ public:
     // Test files, overlay and comments (src/files).
     void OnFileSave();
     void OnFileOpen();
+    void OnFileExport();
+    // Opens a test file as File Open does once its dialog is answered: a message when the
+    // file cannot be read, then the scales for its units and a repaint.
+    void OpenTestFile(const std::string& strPath);
+    // The bytes of the test in an export format: the current run as CSV, or the graph drawn
+    // as on screen (a PDF: as printed) through the platform's picture maker, nWidth x nHeight
+    // pixels. Empty when the picture could not be made. The window's picture, its speed
+    // marker and its status line are left alone.
+    std::string ExportBytes(EExportFormat eFormat, int nWidth, int nHeight);
     void OnSetOverlay();
+    // Every slot of the run, slot 0 included, moves into the overlay; the run is left empty.
+    void MoveRunToOverlay();
     void OnClearOverlay();
     void OnEnterComments();
     // Wind speed and sampling (src/run).

@@ -35,31 +35,6 @@ void ReportLine(const std::string& strLine)
 }
 } // namespace
 
-std::optional<int> RunSweepCommandLine(int argc, char* argv[])
-{
-    QStringList astrArguments;
-    for (int i = 0; i < argc; ++i)
-        astrArguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    AddSweepOptions(parser);
-    // Without --sweep the arguments are the window program's; with it, they are the sweep's
-    // alone.
-    const bool bParsed = parser.parse(astrArguments);
-    if (!SweepRequested(parser))
-        return std::nullopt;
-    if (!bParsed || !parser.positionalArguments().isEmpty())
-    {
-        ReportLine(bParsed ? QStringLiteral("unexpected argument \"%1\"")
-                                 .arg(parser.positionalArguments()[0])
-                                 .toStdString()
-                           : parser.errorText().toStdString());
-        return SWEEP_EXIT_FAILED;
-    }
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Zorvantellique"));
-    return RunSweepMode(parser);
-}
-
 int RunSweepMode(const QCommandLineParser& parser)
 {
     CSweepJob job;

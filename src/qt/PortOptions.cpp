@@ -5,7 +5,6 @@
 #include "qt/PortProbe.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <cstdio>
@@ -74,16 +73,12 @@ std::optional<int> RunPortOptions(const QCommandLineParser& parser)
     return std::nullopt;
 }
 
-std::optional<int> RunPortCommandLine(int argc, char* argv[])
+CHeadlessMode PortMode()
 {
-    QStringList astrArgs;
-    for (int i = 0; i < argc; ++i)
-        astrArgs << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    AddPortOptions(parser);
-    parser.parse(astrArgs);
-    if (!parser.isSet(LIST_PORTS) && !parser.isSet(LINK_PORT) && !parser.isSet(UNLINK_PORT))
-        return std::nullopt;
-    QCoreApplication app(argc, argv); // QSerialPort's notifiers want one; no display needed
-    return RunPortOptions(parser);
+    return {AddPortOptions,
+            [](const QCommandLineParser& parser) {
+                return parser.isSet(LIST_PORTS) || parser.isSet(LINK_PORT) ||
+                       parser.isSet(UNLINK_PORT);
+            },
+            [](const QCommandLineParser& parser) { return RunPortOptions(parser).value_or(0); }};
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
+#include "qt/CommandLine.h"
 
-class QCommandLineParser;
+#include <optional>
 
 // The command-line options that look after serial ports and need no display:
 //   --list-ports             one line per port, and whether it opens
@@ -13,5 +13,5 @@ void AddPortOptions(QCommandLineParser& parser);
 // Runs the port option given, if any: its exit status, or nothing when none was given.
 std::optional<int> RunPortOptions(const QCommandLineParser& parser);
 
-// The same for a raw command line; other options are left to the program.
-std::optional<int> RunPortCommandLine(int argc, char* argv[]);
+// The port options as a mode of the command line that needs no window.
+CHeadlessMode PortMode();

@@ -2,6 +2,7 @@
 
 #include "graph/CZRVView.h"
 #include "qt/QtDC.h"
+#include "qt/QtVectorDC.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -17,11 +18,15 @@ QImage RenderPrintPage(CZRVView& view, int nWidth, int nHeight)
 
 bool PrintView(CZRVView& view, QPrinter& printer)
 {
-    QRect rcPage = printer.pageLayout().paintRectPixels(printer.resolution());
-    QImage image = RenderPrintPage(view, rcPage.width(), rcPage.height());
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    painter.drawImage(0, 0, image);
+    // The painter's origin is the printable area's corner; lines and text go to the printer
+    // as vectors, so the page is as sharp as the printer can make it.
+    QRect rcPage = printer.pageLayout().paintRectPixels(printer.resolution());
+    {
+        CQtVectorDC dc(&painter, rcPage.width(), rcPage.height(), true);
+        view.OnPrint(&dc);
+    } // what the context still holds is drawn before the page ends
     return painter.end();
 }

@@ -23,7 +23,8 @@ public:
     std::unique_ptr<ISplashWindow> CreateSplash() override;
     int RunModal(CDialog& dlg) override;
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
-                   unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
+                   unsigned nFlags, const std::string& strFilter, std::string& strPath,
+                   int* pnFilterIndex = nullptr) override;
     void ShowHelp() override;
     void ShowSweepResults(const CSweepTable& table) override;
 

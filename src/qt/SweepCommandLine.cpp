@@ -2,6 +2,7 @@
 
 #include "app/SweepArguments.h"
 #include "platform/NumberText.h"
+#include "qt/HeadlessSweepMain.h"
 
 #include <QCommandLineParser>
 
@@ -22,11 +23,9 @@ bool ParseNumberOption(const QCommandLineParser& parser, const QString& strName,
         return true;
     if (ParseWhole(parser.value(strName).toStdString(), dValue))
         return true;
-    strError =
-        QStringLiteral("--%1 takes a number, not \"%2\"").arg(strName, parser.value(strName));
+    strError = QStringLiteral("--%1 %2: not a number").arg(strName, parser.value(strName));
     return false;
 }
-} // namespace
 
 void AddSweepOptions(QCommandLineParser& parser)
 {
@@ -50,12 +49,14 @@ bool SweepRequested(const QCommandLineParser& parser)
     return parser.isSet(SWEEP);
 }
 
+} // namespace
+
 bool ReadSweepJob(const QCommandLineParser& parser, CSweepJob& job, QString& strError)
 {
     if (!ParseSweepRange(parser.value(SWEEP).toStdString(), job.m_settings))
     {
-        strError = QStringLiteral("--sweep takes FROM:TO:STEP, three numbers, not \"%1\"")
-                       .arg(parser.value(SWEEP));
+        strError =
+            QStringLiteral("--sweep %1: FROM:TO:STEP, three numbers").arg(parser.value(SWEEP));
         return false;
     }
     if (!ParseNumberOption(parser, SETTLE, job.m_settings.m_dSettle, strError) ||
@@ -65,16 +66,20 @@ bool ReadSweepJob(const QCommandLineParser& parser, CSweepJob& job, QString& str
     job.m_bLengthGiven = parser.isSet(LENGTH);
     if (parser.isSet(UNITS) && !ParseUnitsName(parser.value(UNITS).toStdString(), job.m_nUnits))
     {
-        strError =
-            QStringLiteral("--units takes english or metric, not \"%1\"").arg(parser.value(UNITS));
+        strError = QStringLiteral("--units %1: english or metric").arg(parser.value(UNITS));
         return false;
     }
     job.m_bZero = parser.isSet(ZERO);
     job.m_strCsvPath = parser.value(CSV).toStdString();
     if (job.m_strCsvPath.empty())
     {
-        strError = QStringLiteral("--csv OUT.csv is required with --sweep");
+        strError = QStringLiteral("--sweep: needs --csv OUT.csv for the results");
         return false;
     }
     return true;
+}
+
+CHeadlessMode SweepMode()
+{
+    return {AddSweepOptions, SweepRequested, RunSweepMode};
 }

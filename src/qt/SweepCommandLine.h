@@ -1,15 +1,14 @@
 #pragma once
 
 #include "app/HeadlessSweep.h"
+#include "qt/CommandLine.h"
 
 #include <QString>
 
-class QCommandLineParser;
+// "--sweep FROM:TO:STEP" with --settle, --average, --length, --units, --zero and --csv: a
+// steady-point sweep without a window, its table written as CSV.
+CHeadlessMode SweepMode();
 
-// The sweep's options: --sweep FROM:TO:STEP [--settle S] [--average S] [--length L]
-// [--units english|metric] [--zero] --csv OUT.csv.
-void AddSweepOptions(QCommandLineParser& parser);
-// True when the parsed command line asks for a sweep.
-bool SweepRequested(const QCommandLineParser& parser);
-// The job the parsed options describe; false with the reason in strError when they make none.
+// The job the parsed options describe; false with "<option>: <reason>" in strError when they
+// make none.
 bool ReadSweepJob(const QCommandLineParser& parser, CSweepJob& job, QString& strError);

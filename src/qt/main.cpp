@@ -1,13 +1,15 @@
-// zorvantellique: the desktop program. Installs the Qt services into the platform, starts the
-// application object (settings, main window, instrument discovery, splash) and runs the event
-// loop, which feeds the application object its input and idle time.
+// zorvantellique: the desktop program. Reads the command line (help, version and the modes
+// that need no window end there), installs the Qt services into the platform, starts the
+// application object (settings, main window, instrument discovery, splash), opens a test
+// named on the command line and runs the event loop, which feeds the application object its
+// input and idle time.
 #include "app/ZRVApp.h"
 #include "link/CommLink.h"
 #include "platform/Platform.h"
-#include "qt/HeadlessSweepMain.h"
-#include "qt/PortOptions.h"
+#include "qt/CommandLine.h"
 #include "qt/QtAppEvents.h"
 #include "qt/QtClock.h"
+#include "qt/QtPictures.h"
 #include "qt/QtProfile.h"
 #include "qt/QtSerialLayer.h"
 #include "qt/QtUserInterface.h"
@@ -42,10 +44,9 @@ QString DiscoveryText()
 
 int main(int argc, char* argv[])
 {
-    if (std::optional<int> nStatus = RunPortCommandLine(argc, argv))
-        return *nStatus; // the port options need no display
-    if (std::optional<int> nStatus = RunSweepCommandLine(argc, argv))
-        return *nStatus; // a sweep for a scripted lab needs no display
+    CCommandLine commandLine;
+    if (std::optional<int> nExit = commandLine.RunWithoutWindow(argc, argv))
+        return *nExit;
     if (!CanOpenDisplay())
     {
         std::fputs("zorvantellique: no display (set DISPLAY or QT_QPA_PLATFORM=offscreen)\n",
@@ -59,11 +60,13 @@ int main(int argc, char* argv[])
     CQtSerialLayer serial;
     CQtUserInterface ui;
     CQtClock clock;
-    g_platform = {&profile, &serial, &ui, &clock};
+    CQtPictureMaker pictures;
+    g_platform = {&profile, &serial, &ui, &clock, &pictures};
     CQtAppEvents events;
 
     theApp.InitInstance();
     ui.SetStatusText(DiscoveryText());
+    commandLine.OpenTestFile();
     events.StartIdle(); // the splash waits for idle time to go
     return QApplication::exec();
 }

@@ -235,21 +235,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CBadArgumentsCase{"TwoNumbers",
                           {"--sweep", "10:30", "--csv", "x.csv"},
-                          "--sweep takes FROM:TO:STEP, three numbers, not \"10:30\""},
+                          "--sweep 10:30: FROM:TO:STEP, three numbers"},
         CBadArgumentsCase{"DecimalComma",
                           {"--sweep", "10:30:2,5", "--csv", "x.csv"},
-                          "--sweep takes FROM:TO:STEP, three numbers, not \"10:30:2,5\""},
+                          "--sweep 10:30:2,5: FROM:TO:STEP, three numbers"},
         CBadArgumentsCase{
-            "NoCsv", {"--sweep", "10:30:10"}, "--csv OUT.csv is required with --sweep"},
+            "NoCsv", {"--sweep", "10:30:10"}, "--sweep: needs --csv OUT.csv for the results"},
         CBadArgumentsCase{"BadSettle",
                           {"--sweep", "10:30:10", "--settle", "soon", "--csv", "x.csv"},
-                          "--settle takes a number, not \"soon\""},
+                          "--settle soon: not a number"},
         CBadArgumentsCase{"BadUnits",
                           {"--sweep", "10:30:10", "--units", "imperial", "--csv", "x.csv"},
-                          "--units takes english or metric, not \"imperial\""},
+                          "--units imperial: english or metric"},
         CBadArgumentsCase{"UnknownOption",
                           {"--sweep", "10:30:10", "--fast", "--csv", "x.csv"},
-                          "Unknown option 'fast'."}),
+                          "command line: Unknown option 'fast'."}),
     [](const auto& info) { return std::string(info.param.m_pszName); });
 
 } // namespace

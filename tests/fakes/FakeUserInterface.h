@@ -71,9 +71,11 @@ public:
         ++m_nSplashes;
         return std::make_unique<CFakeSplash>(m_astrSplashCalls);
     }
-    // Answers with the next scripted path; an empty path is Cancel.
+    // Answers with the next scripted path; an empty path is Cancel. A dialog asked for its
+    // filter answers the next scripted filter index, or leaves the one it was given.
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
-                   unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
+                   unsigned nFlags, const std::string& strFilter, std::string& strPath,
+                   int* pnFilterIndex = nullptr) override;
     void ShowHelp() override { ++m_nHelpShown; }
     void ShowSweepResults(const CSweepTable& table) override { m_aSweepResults.push_back(table); }
 
@@ -99,6 +101,7 @@ public:
         std::string m_strFilter;
     };
     std::deque<std::string> m_astrPaths;       // answers to the next file dialogs
+    std::deque<int> m_anFilterIndexes;         // filters chosen in the next file dialogs
     std::vector<CFileRequest> m_aFileRequests; // every file dialog shown
     int m_nHelpShown = 0;                      // how often the manual was asked for
     std::vector<CSweepTable> m_aSweepResults;  // every results table shown

@@ -96,7 +96,7 @@ class CScriptedFilesUi : public CQtUserInterface
 {
 public:
     int FileDialog(bool, const std::string&, const std::string&, unsigned, const std::string&,
-                   std::string& strPath) override
+                   std::string& strPath, int* = nullptr) override
     {
         if (m_astrPaths.empty())
             return IDCANCEL;
