@@ -1,20 +1,10 @@
 #include "qt/QtPrintSurface.h"
 
 #include "graph/CZRVView.h"
-#include "qt/QtDC.h"
 #include "qt/QtVectorDC.h"
 
 #include <QPainter>
 #include <QPrinter>
-
-QImage RenderPrintPage(CZRVView& view, int nWidth, int nHeight)
-{
-    QImage image(nWidth, nHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    CQtDC dc(&image, true);
-    view.OnPrint(&dc);
-    return image;
-}
 
 bool PrintView(CZRVView& view, QPrinter& printer)
 {

@@ -58,7 +58,7 @@ void CZRVView::OnSetWindSpeed()
     if (!BeginSpeedRequest(false))
         return;
     CGowind dlg;
-    dlg.m_strSpeed = "0";
+    dlg.m_strSpeed = std::string("0"); // a move: g++ 12 -O2 warns falsely on assigning a literal
     dlg.m_nUnits = m_nUnits;
     // Cancel leaves the timer stopped: the instrument keeps the speed it last received.
     if (dlg.DoModal() != IDOK)

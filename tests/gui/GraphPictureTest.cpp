@@ -1,4 +1,5 @@
 #include "../unit/GraphTestSupport.h"
+#include "PrintedPage.h"
 
 #include "qt/QtDC.h"
 #include "qt/QtPrintSurface.h"
