@@ -47,6 +47,8 @@ void CZRVApp::OnHelpContents()
 
 void CZRVApp::OnFileNew()
 {
-    if (m_pView != nullptr)
-        m_pView->OnInitialUpdate();
+    if (m_pView == nullptr || !m_pView->SaveBeforeDiscard())
+        return;
+    m_pView->OnInitialUpdate();
+    m_pView->MarkKept();
 }
