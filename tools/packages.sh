@@ -2,7 +2,8 @@
 # Sourced by run.sh and test.sh.
 zrv_install_packages() {
     local wanted="g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
-                  libgtest-dev libgmock-dev libbenchmark-dev locales-all fonts-liberation clang $*"
+                  libgtest-dev libgmock-dev libbenchmark-dev locales-all fonts-liberation clang
+                  xvfb xdotool libx11-dev $*"
     local missing=""
     for p in $wanted; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
