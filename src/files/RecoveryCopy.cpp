@@ -3,6 +3,7 @@
 #include "files/SafeSave.h"
 #include "files/TestFileWriter.h"
 #include "graph/CZRVView.h"
+#include "platform/BackgroundThread.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -40,8 +41,12 @@ void CRecoveryCopy::Update(const CZRVView& view, uint32_t dwNow)
     // A plain copy of the test's arrays: microseconds, whatever the disk does.
     auto pSnapshot = std::make_unique<xygraph>(view.Graph());
     {
-        std::lock_guard lock(m_mutex);
-        m_pPending = std::move(pSnapshot);
+        // The writer holds the lock only for moments, but it may be preempted in one of
+        // them: the tick never waits for it, the next check tries again.
+        std::unique_lock lock(m_mutex, std::try_to_lock);
+        if (!lock.owns_lock())
+            return;
+        m_pPending.swap(pSnapshot);
         if (!m_writer.joinable())
             m_writer = std::thread(&CRecoveryCopy::WriterLoop, this);
     }
@@ -78,6 +83,7 @@ void CRecoveryCopy::WaitIdle()
 
 void CRecoveryCopy::WriterLoop()
 {
+    RunInBackground();
     std::unique_lock lock(m_mutex);
     for (;;)
     {
