@@ -110,12 +110,20 @@ TEST_F(QtProgramExitTest, ASecondSigtermDuringTheWaitEndsAtOnce)
     EXPECT_EQ(m_pDevice->TakeWritten(), "COSS");
 }
 
-TEST_F(QtProgramExitTest, ALoopEndedByTheSessionManagerStillStopsTheWind)
+TEST_F(QtProgramExitTest, AQuitFromOutsideStillStopsTheWind)
 {
-    // What the session manager's "die" does: the application is told to quit.
-    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
-    EXPECT_EQ(m_exit.Exec(), 0);
-    EXPECT_EQ(m_pDevice->TakeWritten(), "COSSS");
+    // What the session manager's "die" asks for (Qt closes the windows first), and an end of
+    // the loop that asks nobody.
+    for (auto fnQuit : {+[] { QCoreApplication::quit(); }, +[] { QCoreApplication::exit(0); }})
+    {
+        CQtProgramExit exit;
+        m_pFrame->m_fnCanClose = [&exit] { return exit.OnCloseRequest(); };
+        theCommLink.m_bRunning = 1;
+        m_astrStatusAtPoll.clear();
+        QTimer::singleShot(0, fnQuit);
+        EXPECT_EQ(exit.Exec(), 0);
+        EXPECT_EQ(m_pDevice->TakeWritten(), "COSSS");
+    }
 }
 
 TEST_F(QtProgramExitTest, AfterTheSessionAskedForDataAnUnsavedRunDoesNotHoldUpTheClose)
