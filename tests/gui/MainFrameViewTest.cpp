@@ -23,6 +23,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -105,6 +106,18 @@ TEST_F(MainFrameViewTest, FileNewAndClearGraphKeysClearTheRun)
                                    std::pair{Qt::Key_C, Qt::KeyboardModifiers(Qt::NoModifier)}})
     {
         RecordAt10Mph();
+        ASSERT_TRUE(Activate(m_pFrame.get())); // again, after the question's box
+        // The run was never saved: File New asks first; No lets it go.
+        if (nKey == Qt::Key_N)
+            WhenModal(
+                [](QWidget* pModal) {
+                    auto* pBox = qobject_cast<QMessageBox*>(pModal);
+                    ASSERT_NE(pBox, nullptr);
+                    EXPECT_EQ(pBox->text(), "The test has not been saved. Save it first?");
+                    EXPECT_EQ(pBox->standardButton(pBox->defaultButton()), QMessageBox::Yes);
+                    pBox->button(QMessageBox::No)->click();
+                },
+                m_pFrame.get());
         TypeKey(m_pFrame.get(), nKey, modifiers);
         EXPECT_EQ(m_pView->LiftAt(100), EMPTY_SLOT) << nKey;
     }
