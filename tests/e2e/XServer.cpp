@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QThread>
+#include <algorithm>
 
 // Xlib last: its macros (None, Status, Bool) would clash with Qt's names.
 #include <X11/Xlib.h>
@@ -45,15 +46,20 @@ QString CXServer::XDoTool(const QStringList& astrArguments, int nMs) const
     return QString::fromLocal8Bit(xdotool.readAllStandardOutput());
 }
 
-unsigned long CXServer::WindowNamed(const QString& strPattern, int nMs) const
+unsigned long CXServer::WindowNamed(const QString& strPattern, int nCount, int nMs) const
 {
     QDeadlineTimer deadline(nMs);
     do
     {
         const QStringList astrIds = XDoTool({"search", "--onlyvisible", "--name", strPattern})
                                         .split('\n', Qt::SkipEmptyParts);
-        if (!astrIds.isEmpty())
-            return astrIds.last().toULong();
+        if (astrIds.size() >= nCount)
+        {
+            unsigned long nNewest = 0;
+            for (const QString& strId : astrIds)
+                nNewest = std::max(nNewest, strId.toULong());
+            return nNewest;
+        }
         QThread::msleep(50);
     } while (!deadline.hasExpired());
     return 0;

@@ -17,9 +17,10 @@ public:
     const QString& Display() const { return m_strDisplay; }
     // Runs xdotool on this display; its standard output.
     QString XDoTool(const QStringList& astrArguments, int nMs = 10000) const;
-    // The visible window captioned "Zorvantellique" (the main window, or the message box over
-    // it), waiting up to nMs for one; 0 when none came.
-    unsigned long WindowNamed(const QString& strPattern, int nMs = 10000) const;
+    // The newest of at least nCount visible windows whose caption matches, waiting up to nMs
+    // for them; 0 when they did not come. (A client numbers its windows upwards: a message box
+    // comes after the main window below it.)
+    unsigned long WindowNamed(const QString& strPattern, int nCount = 1, int nMs = 10000) const;
     // Types keys (xdotool names: "Prior", "Return", "n") into the window, focused first.
     bool TypeKeys(unsigned long nWindow, const QStringList& astrKeys) const;
     // What a window manager sends when its close button is pressed: WM_DELETE_WINDOW.
