@@ -19,7 +19,9 @@ void FlushRecoveryCopy(const CZRVView* pView)
 EExitStep CProgramExit::Leave(CZRVView* pView, uint32_t dwNow, int nCode)
 {
     m_nExitCode = nCode;
+    m_pView = pView;
     m_bWaiting = pView != nullptr && m_shutdown.Begin(*pView, dwNow);
+    m_bLeaving = !m_bWaiting;
     return m_bWaiting ? EExitStep::Wait : EExitStep::Exit;
 }
 
@@ -27,6 +29,8 @@ EExitStep CProgramExit::OnClose(CZRVView* pView, uint32_t dwNow)
 {
     if (m_bWaiting)
         return EExitStep::Stay;
+    if (m_bLeaving)
+        return EExitStep::Exit;
     if (!m_bSessionEnding && pView != nullptr && !pView->SaveBeforeDiscard())
         return EExitStep::Stay;
     return Leave(pView, dwNow, 0);

@@ -32,7 +32,7 @@ public:
     void OnSessionEnding(const CZRVView* pView);
 
     // One tick of the wait; true when it is over.
-    bool Tick(uint32_t dwNow) { return m_shutdown.Tick(dwNow); }
+    bool Tick(uint32_t dwNow) { return m_pView == nullptr || m_shutdown.Tick(*m_pView, dwNow); }
     bool IsWaiting() const { return m_bWaiting; }
     int ExitCode() const { return m_nExitCode; }
 
@@ -41,7 +41,9 @@ private:
     EExitStep Leave(CZRVView* pView, uint32_t dwNow, int nCode);
 
     CWindShutdown m_shutdown;
+    CZRVView* m_pView = nullptr; // the test view whose wind is being stopped
     bool m_bWaiting = false;
+    bool m_bLeaving = false; // decided: later closes (Qt closes the windows again) just go
     bool m_bSessionEnding = false;
     int m_nExitCode = 0;
 };

@@ -23,8 +23,6 @@ public:
     // session manager) still brings the wind to rest before it returns.
     int Exec();
 
-    const CProgramExit& State() const { return m_exit; }
-
 private:
     void Apply(EExitStep eStep);
     void OnTick();

@@ -17,23 +17,30 @@ bool CWindShutdown::WindIsMoving(const CZRVView& view)
            view.Graph().m_dTargetSpeed > 0 || view.Graph().m_dRampSpeed > 0;
 }
 
-bool CWindShutdown::Begin(CZRVView& view, uint32_t dwNow)
+void CWindShutdown::StopWind(CZRVView& view)
 {
-    if (!WindIsMoving(view))
-        return false;
     StopSamplingTimer(view.m_pWnd);
     view.EndMotion(0);
     // Speed requests are refused while the wind returns to zero.
     theCommLink.m_bReturnToZero = 1;
     view.SetStatusText(RETURNING_TEXT);
+}
+
+bool CWindShutdown::Begin(CZRVView& view, uint32_t dwNow)
+{
+    if (!WindIsMoving(view))
+        return false;
+    StopWind(view);
     m_dwStart = dwNow;
     return theCommLink.m_bAlive != 0;
 }
 
-bool CWindShutdown::Tick(uint32_t dwNow)
+bool CWindShutdown::Tick(CZRVView& view, uint32_t dwNow)
 {
     // Unsigned difference: the tick counter's wrap does no harm.
     if (theCommLink.m_bAlive == 0 || dwNow - m_dwStart >= SHUTDOWN_WAIT_MS)
         return true;
+    if (view.Graph().m_dTargetSpeed > 0 || view.Graph().m_dRampSpeed > 0)
+        StopWind(view);
     return theCommLink.ReadStatus(0) == 0 || theCommLink.m_bRunning == 0;
 }

@@ -22,9 +22,12 @@ public:
     // moving or the link failed: nothing to wait for.
     bool Begin(CZRVView& view, uint32_t dwNow);
     // One tick of the wait: polls "S". True when the wait is over: the instrument reports
-    // the wind stopped, the link failed, or SHUTDOWN_WAIT_MS have passed since Begin.
-    bool Tick(uint32_t dwNow);
+    // the wind stopped, the link failed, or SHUTDOWN_WAIT_MS have passed since Begin. A speed
+    // asked for meanwhile (the window still takes commands) is stopped again first.
+    bool Tick(CZRVView& view, uint32_t dwNow);
 
 private:
+    static void StopWind(CZRVView& view);
+
     uint32_t m_dwStart = 0;
 };

@@ -92,6 +92,36 @@ TEST_F(ProgramExitTest, CloseStopsTheWindAndPollsUntilTheInstrumentSaysStopped)
     EXPECT_TRUE(m_ui.m_aBoxes.empty());
 }
 
+TEST_F(ProgramExitTest, AWindAskedForDuringTheWaitIsStoppedAgain)
+{
+    BlowAt20();
+    ASSERT_EQ(m_exit.OnClose(m_pView.get(), m_clock.GetTickCount()), EExitStep::Wait);
+    Sent();
+    // Between two ticks of the wait the wind has stopped, and the window still takes
+    // commands: Stop Wind ends the watch, Page Up asks for wind again.
+    SetWindRunning(false);
+    m_pView->OnStopWind();
+    m_pView->OnWindUp5();
+    ASSERT_GT(Graph().m_dTargetSpeed, 0.0);
+    Sent();
+    m_clock.Advance(SAMPLE_PERIOD_MS);
+    EXPECT_TRUE(m_exit.Tick(m_clock.GetTickCount()));
+    EXPECT_EQ(Sent(), "COS") << "stopped again before the program lets go";
+    EXPECT_EQ(Graph().m_dTargetSpeed, 0.0);
+    EXPECT_FALSE(TimerRunning());
+    EXPECT_EQ(theCommLink.m_bReturnToZero, 1);
+}
+
+TEST_F(ProgramExitTest, OnceDecidedALaterCloseDoesNotAskAgain)
+{
+    Record(10.0);
+    m_ui.m_anAnswers = {IDNO};
+    EXPECT_EQ(m_exit.OnClose(m_pView.get(), m_clock.GetTickCount()), EExitStep::Exit);
+    // Qt closes the windows once more as the loop ends.
+    EXPECT_EQ(m_exit.OnClose(m_pView.get(), m_clock.GetTickCount()), EExitStep::Exit);
+    EXPECT_EQ(m_ui.m_aBoxes.size(), 1u);
+}
+
 TEST_F(ProgramExitTest, TheWaitEndsAfterFifteenSecondsWhateverTheInstrumentSays)
 {
     BlowAt20();
