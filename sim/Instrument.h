@@ -16,9 +16,12 @@ struct CInstrumentConfig
     int m_nModel = 1; // 1 the first model ("R" readings), 2 the "V6" model ("H", "I", "A", "U")
     std::string m_strIdent; // reply to "V" without its CR; empty means the model's own text
     double m_dLag = 1.0;    // time constant of the fan, seconds; 0 follows "W" at once
-    double m_dCd = 1.0;     // drag coefficient of the model in the test section
-    double m_dCl = 0.5;     // lift coefficient; negative gives negative lift
-    double m_dArea = 1.0;   // reference area, square inches (the program's default Cd area)
+    // By default a small wing section (4 by 2 inches at a moderate angle of attack): at 80 mph,
+    // the end of the program's default wind axis, about 0.82 lbs of lift over 0.09 lbs of
+    // drag, inside its default force axis of 1 lb.
+    double m_dCd = 0.1;     // drag coefficient of the model in the test section
+    double m_dCl = 0.9;     // lift coefficient; negative gives negative lift
+    double m_dArea = 8.0;   // reference area, square inches
     unsigned m_nSeed = 1;   // seed of the reading noise and of garbage replies
     double m_dNoise = 0.01; // reading noise, fraction of the value (uniform, +/-)
 

@@ -39,10 +39,11 @@ Instrument:
                          ("H" readings, air inputs "A"/"I", units "U0"/"U1")
   --ident TEXT           reply to "V" (a CR is added) instead of the model's own
   --lag SECONDS          time constant of the fan (default 1; 0 = instant)
-  --cd X                 drag coefficient (default 1)
-  --cl X                 lift coefficient, negative for negative lift (default 0.5)
-  --area SQIN            reference area in square inches (default 1, the program's
-                         default Cd area, so its Cd curve shows about --cd)
+  --cd X                 drag coefficient (default 0.1)
+  --cl X                 lift coefficient, negative for negative lift (default 0.9)
+  --area SQIN            reference area in square inches (default 8: a small wing
+                         section; the program's Cd curve shows about --cd when its Cd
+                         area is the same)
   --noise FRACTION       reading noise, +/- fraction of the value (default 0.01)
   --seed N               seed of the noise and of garbage replies (default 1)
   --pace                 send replies at the 4800-baud byte rate (about 2.08 ms a byte)

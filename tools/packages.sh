@@ -1,9 +1,10 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
-# Sourced by run.sh and test.sh.
+# Sourced by run.sh, test.sh, package.sh and check-package.sh.
 zrv_install_packages() {
     local wanted="g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
                   libgtest-dev libgmock-dev libbenchmark-dev locales-all fonts-liberation clang
-                  xvfb xdotool libx11-dev $*"
+                  dpkg-dev lintian desktop-file-utils appstream shared-mime-info file
+                  qt6-svg-dev libpng-dev poppler-utils xvfb xdotool libx11-dev $*"
     local missing=""
     for p in $wanted; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||

@@ -5,11 +5,6 @@
 #include "graph/CZRVView.h"
 #include "platform/Platform.h"
 
-namespace
-{
-constexpr const char* HELP_FILE = "Zorvantellique.chm";
-}
-
 bool CZRVApp::OnCmdMsg(int nId)
 {
     if (m_pView != nullptr && m_pView->OnCmdMsg(nId))
@@ -41,8 +36,7 @@ void CZRVApp::OnAppAbout()
 
 void CZRVApp::OnHelpContents()
 {
-    // No path: the desktop resolves the name against the current directory.
-    g_platform.m_pUi->ShellOpen(HELP_FILE);
+    g_platform.m_pUi->ShowHelp();
 }
 
 void CZRVApp::OnFileNew()
@@ -51,4 +45,6 @@ void CZRVApp::OnFileNew()
         return;
     m_pView->OnInitialUpdate();
     m_pView->MarkKept();
+    // The view only cleared its tables; the empty test shows with the next paint.
+    m_pView->m_pWnd->Invalidate();
 }

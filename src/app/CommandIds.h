@@ -34,3 +34,4 @@ constexpr int ID_WIND_DOWN_1 = 32798;
 constexpr int ID_MENU_HELP = 32806;
 constexpr int ID_MENU_ABOUT = 32807;
 constexpr int ID_AIR_DENSITY = 32808;
+constexpr int ID_FILE_EXPORT = 32900;

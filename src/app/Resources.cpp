@@ -7,6 +7,7 @@ namespace
 constexpr CMenuItem FILE_MENU[] = {
     {ID_FILE_OPEN, "&Open...\tCtrl+O"},
     {ID_FILE_SAVE, "&Save As\tCtrl+S"},
+    {ID_FILE_EXPORT, "&Export...\tCtrl+E"},
     {0, nullptr},
     {ID_FILE_PRINT, "&Print...\tCtrl+P"},
     {ID_FILE_PRINT_PREVIEW, "Print Pre&view"},
@@ -50,6 +51,7 @@ constexpr CAccelerator ACCELERATORS[] = {
     {'N', FCONTROL, ID_FILE_NEW},
     {'O', FCONTROL, ID_FILE_OPEN},
     {'S', FCONTROL, ID_FILE_SAVE},
+    {'E', FCONTROL, ID_FILE_EXPORT},
     {'P', FCONTROL, ID_FILE_PRINT},
     {'A', 0, ID_AXIS},
     {'C', 0, ID_CLEAR_GRAPH},
@@ -116,6 +118,7 @@ constexpr CPrompt PROMPTS[] = {
     {ID_AIR_DENSITY, "Air Density Calculator", "Air Density"},
     {ID_FILE_OPEN, "Open an existing document", "Open"},
     {ID_FILE_SAVE, "Save the active document", "Save"},
+    {ID_FILE_EXPORT, "Export the test as CSV, PNG, SVG or PDF", "Export"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options", "Print Setup"},
     {ID_FILE_PRINT, "Print the active document", "Print Graph"},
     {ID_FILE_PRINT_PREVIEW, "Display full pages", "Print Preview"},

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "dialogs/ComCfg.h"
 #include "link/CommLink.h"
+#include "link/PortAdvice.h"
 #include "platform/Platform.h"
 #include "platform/UserInterface.h"
 
@@ -29,6 +30,7 @@ bool CZRVApp::InitInstance()
 {
     ReadSettings();
     m_pView = g_platform.m_pUi->CreateMainWindow();
+    WatchForInstrumentLoss();
     FindInstrument();
     ShowSplash();
     return true;
@@ -61,7 +63,8 @@ void CZRVApp::FindInstrument()
                 return;
         }
         theCommLink.m_nPort = 1;
-        if (AfxMessageBox(NOT_FOUND_TEXT, MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
+        if (AfxMessageBox(WithPortAdvice(NOT_FOUND_TEXT, theCommLink.m_aPortFaults),
+                          MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
             continue;
         CComCfg dlg;
         dlg.m_strPort = "COM1";

@@ -55,6 +55,9 @@ private:
     void FindInstrument();
     void ShowSplash();
     void RemoveSplash();
+    // Has the serial layer report an instrument lost between exchanges (ports opened from now).
+    void WatchForInstrumentLoss();
+    void OnInstrumentLost();
 };
 
 extern CZRVApp theApp;

@@ -2,6 +2,7 @@
 #include "dialogs/ComCfg.h"
 #include "graph/CZRVView.h"
 #include "link/CommLink.h"
+#include "link/PortAdvice.h"
 #include "platform/Platform.h"
 
 void CZRVView::OnComPort()
@@ -16,6 +17,7 @@ void CZRVView::OnComPort()
         if (dlg.DoModal() != IDOK)
             return;
         int nPort = 0;
+        std::vector<CPortFault> aFaults; // why the chosen port did not open, when known
         if (PortNumberOfText(dlg.m_strPort, nPort))
         {
             theCommLink.m_nPort = nPort;
@@ -25,8 +27,9 @@ void CZRVView::OnComPort()
                 WriteProfileInt(SETTINGS_SECTION, SETTING_COM_PORT, nPort);
                 return;
             }
+            aFaults = theCommLink.m_aPortFaults;
         }
         // The dialog comes back with the text the user entered.
-        AfxMessageBox("USB Port not detected!", MB_ICONEXCLAMATION);
+        AfxMessageBox(WithPortAdvice("USB Port not detected!", aFaults), MB_ICONEXCLAMATION);
     }
 }

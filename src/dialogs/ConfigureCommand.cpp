@@ -31,9 +31,9 @@ unsigned SpeedField(double dSpeed)
 void CZRVView::OnConfigure()
 {
     CConfigDlg dlg;
-    const int nInitialRadio = m_nUnits == 1 ? UNITS_RADIO_ENGLISH : UNITS_RADIO_METRIC;
+    const int nInitialRadio = m_nUnits != 0 ? UNITS_RADIO_ENGLISH : UNITS_RADIO_METRIC;
     dlg.m_nUnitsRadio = nInitialRadio;
-    if (m_nUnits == 1)
+    if (m_nUnits != 0)
     {
         dlg.m_nMaxSpeed = SpeedField(m_dMaxSpeed);
         dlg.m_strCdArea = FormatFixed(m_dCdArea, 2, 3);
@@ -67,7 +67,7 @@ void CZRVView::OnConfigure()
     ApplyUnitRanges();
 
     const double dArea = LeadingNumber(dlg.m_strCdArea);
-    if (m_nUnits == 1)
+    if (m_nUnits != 0)
     {
         m_dMaxSpeed = dlg.m_nMaxSpeed;
         m_dCdArea = dArea;

@@ -1,4 +1,5 @@
 #include "files/Comentdlg.h"
+#include "files/CommentText.h"
 #include "graph/CZRVView.h"
 
 #include <iterator>
@@ -15,6 +16,6 @@ void CZRVView::OnEnterComments()
     if (dlg.DoModal() != IDOK)
         return;
     for (size_t k = 0; k < std::size(apstrLines); ++k)
-        m_astrComment[k] = *apstrLines[k];
+        m_astrComment[k] = CommentLine(*apstrLines[k]);
     RedrawPlot(pDC.get());
 }

@@ -38,6 +38,7 @@ std::span<const CViewCommand> FileCommands()
     static const CViewCommand aCommands[] = {
         {ID_FILE_SAVE, &CZRVView::OnFileSave},
         {ID_FILE_OPEN, &CZRVView::OnFileOpen},
+        {ID_FILE_EXPORT, &CZRVView::OnFileExport},
         {ID_OVERLAY_SET, &CZRVView::OnSetOverlay},
         {ID_OVERLAY_CLEAR, &CZRVView::OnClearOverlay},
         {ID_ENTER_COMMENTS, &CZRVView::OnEnterComments},
@@ -77,11 +78,11 @@ void CZRVView::OnFileOpen()
     if (g_platform.m_pUi->FileDialog(true, TEST_FILE_EXT, TEST_FILE_PATTERN, 0, TEST_FILE_FILTER,
                                      strPath) != IDOK)
         return;
-    if (OpenTest(strPath))
+    if (OpenTestFile(strPath))
         MarkKept();
 }
 
-bool CZRVView::OpenTest(const std::string& strPath)
+bool CZRVView::OpenTestFile(const std::string& strPath)
 {
     std::ifstream file(strPath, std::ios::binary);
     EReadResult eResult = file ? ReadTestFile(file, *this) : EReadResult::Unreadable;

@@ -3,6 +3,12 @@
 void CZRVView::OnSetOverlay()
 {
     std::unique_ptr<CDC> pDC = m_pWnd->GetClientDC();
+    MoveRunToOverlay();
+    RedrawPlot(pDC.get());
+}
+
+void CZRVView::MoveRunToOverlay()
+{
     // The whole run moves, slot 0 included: the run is left without its origin anchor, and a
     // second Set copies that empty run over the overlay.
     for (int nSeries = 0; nSeries < SERIES_COUNT; ++nSeries)
@@ -14,7 +20,6 @@ void CZRVView::OnSetOverlay()
             curve.m_adRun[k] = EMPTY_SLOT;
         }
     }
-    RedrawPlot(pDC.get());
 }
 
 void CZRVView::OnClearOverlay()

@@ -63,6 +63,6 @@ void CZRVApp::OfferRecovery()
         g_pRecoveryCopy->Remove();
         return;
     }
-    if (m_pView->OpenTest(strPath))
+    if (m_pView->OpenTestFile(strPath))
         m_pView->MarkUnsaved();
 }

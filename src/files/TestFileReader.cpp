@@ -1,5 +1,6 @@
 #include "files/TestFileReader.h"
 
+#include "files/CommentText.h"
 #include "graph/xygraph.h"
 #include "link/ReplyScanner.h"
 
@@ -127,7 +128,7 @@ EReadResult ReadTestFile(std::istream& file, xygraph& graph)
     for (std::string& strComment : graph.m_astrComment)
     {
         ReadLine(file, szLine);
-        strComment = szLine;
+        strComment = CommentLine(szLine);
     }
     SkipLines(file, 2); // "]", "Wind, Lift, Drag="
 

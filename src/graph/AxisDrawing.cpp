@@ -21,10 +21,25 @@ struct CAxisLook
     int m_nLabelWidth;
     int m_nFontHeight;
     bool m_bTurnedTitle;
+    // m_ptTitle.x is where the turned title's cell starts instead of its reference point.
+    bool m_bTitleCellAtX;
     CPoint m_ptTitle;
     std::string m_strTitle;
     bool m_bPlotBackground; // labels inside the plot are set on the plot background
 };
+
+// Text turned to read from top to bottom lies left of its reference point, one cell high: the
+// reference x, in logical units, that puts the whole cell one pixel right of logical x.
+int TurnedCellStartingAt(const CDC* pDC, int nFontHeight, CPoint pt)
+{
+    // The face's cell is about 1.12 times its character height; a quarter more keeps the
+    // descenders inside too.
+    const int nCellPixels = pDC->GetMapping().ScaleHeight(nFontHeight) * 5 / 4;
+    pt = pDC->LPtoDP(pt);
+    pt.x += 1 + nCellPixels;
+    pDC->DPtoLP(&pt);
+    return pt.x;
+}
 
 void DrawAxis(CDC* pDC, const xyaxis& axis, const xygraph& graph,
               void (xygraph::*pfnMapStrip)(CDC*) const, const CAxisLook& look)
@@ -78,7 +93,10 @@ void DrawAxis(CDC* pDC, const xyaxis& axis, const xygraph& graph,
     }
     if (look.m_bTurnedTitle)
         pDC->SelectObject(&fontTurned);
-    pDC->TextOut(look.m_ptTitle.x, look.m_ptTitle.y, look.m_strTitle);
+    const int xTitle = look.m_bTitleCellAtX
+                           ? TurnedCellStartingAt(pDC, look.m_nFontHeight, look.m_ptTitle)
+                           : look.m_ptTitle.x;
+    pDC->TextOut(xTitle, look.m_ptTitle.y, look.m_strTitle);
     pDC->SelectObject(pOldFont);
     pDC->SelectStockObject(BLACK_PEN);
     pDC->SetBkColor(crOldBk);
@@ -89,7 +107,7 @@ void DrawAxis(CDC* pDC, const xyaxis& axis, const xygraph& graph,
 void xyaxis::DrawWindAxis(CDC* pDC, const xygraph& graph) const
 {
     DrawAxis(pDC, *this, graph, &xygraph::MapWindStrip,
-             {10, true, 80, 87, 92, 80, 2, 1, 3, -27, false,
+             {10, true, 80, 87, 92, 80, 2, 1, 3, -27, false, false,
               CPoint{TruncateToInt(ShownMax() * 10 * 0.45), 25},
               graph.m_nUnits != 0 ? "Wind Speed (MPH)" : "Wind Speed (KPH)", false});
 }
@@ -99,9 +117,11 @@ void xyaxis::DrawForceAxis(CDC* pDC, const xygraph& graph) const
     // The "V6" instrument resolves a tenth of a milli-unit more.
     int nPrecision = theCommLink.m_nModel == 2 ? 4 : 3;
     int nHeight = -TruncateToInt(ShownMax() * 10000 / 50);
+    // The title's cell starts at the strip's left edge (just clear of the page outline): with
+    // its reference point at x 10, the turned text ran left out of the window and the page.
     DrawAxis(pDC, *this, graph, &xygraph::MapForceStrip,
-             {10000, false, 85, 90, 95, 40, 250, nPrecision, 2, nHeight, true,
-              CPoint{10, TruncateToInt(ShownMax() * 10000 * 0.45)},
+             {10000, false, 85, 90, 95, 40, 250, nPrecision, 2, nHeight, true, true,
+              CPoint{0, TruncateToInt(ShownMax() * 10000 * 0.45)},
               graph.m_nUnits != 0 ? "Force (lbs)" : "Force (kg)", false});
 }
 
@@ -111,13 +131,13 @@ void xyaxis::DrawCdAxis(CDC* pDC, const xygraph& graph) const
                                ? "Cd @ " + FormatFixed(graph.m_dCdArea, 3, 2) + " sq. in."
                                : "Cd @ " + FormatFixed(graph.m_dCdArea * 6.4516, 3, 2) + " sq. cm.";
     DrawAxis(pDC, *this, graph, &xygraph::MapCdStrip,
-             {1000, false, 85, 85, 95, 40, 50, 2, 2, -40 / Divisor(), true,
+             {1000, false, 85, 85, 95, 40, 50, 2, 2, -40 / Divisor(), true, false,
               CPoint{0, TruncateToInt(ShownMax() * 1000 * 0.45)}, strTitle, true});
 }
 
 void xyaxis::DrawLDAxis(CDC* pDC, const xygraph& graph) const
 {
     DrawAxis(pDC, *this, graph, &xygraph::MapLDStrip,
-             {100, false, 85, 85, 95, 40, 50, 1, 2, -40 / Divisor(), true,
+             {100, false, 85, 85, 95, 40, 50, 1, 2, -40 / Divisor(), true, false,
               CPoint{0, TruncateToInt(ShownMax() * 100 * 0.45)}, "L/D", true});
 }

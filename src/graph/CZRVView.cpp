@@ -37,5 +37,5 @@ CZRVView::CZRVView()
     m_curLD.m_crOverlay = 0x808000;
     m_curLD.m_bShow = 0;
 
-    g_dAirDensity = m_nUnits == 1 ? STANDARD_AIR_DENSITY : STANDARD_AIR_DENSITY / KGM3_TO_LBFT3;
+    g_dAirDensity = m_nUnits != 0 ? STANDARD_AIR_DENSITY : STANDARD_AIR_DENSITY / KGM3_TO_LBFT3;
 }

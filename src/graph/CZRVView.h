@@ -3,6 +3,10 @@
 #include "graph/xygraph.h"
 #include "platform/View.h"
 
+#include <string>
+
+enum class EExportFormat;
+
 // Kinds of RecordSample.
 constexpr int SAMPLE_RECORD = 0;
 constexpr int SAMPLE_CLEAR = 1;
@@ -42,7 +46,18 @@ public:
     // Test files, overlay and comments (src/files).
     void OnFileSave();
     void OnFileOpen();
+    void OnFileExport();
+    // Opens a test file as File Open does once its dialog is answered: a message when the
+    // file cannot be read, then the scales for its units and a repaint. True when it was read.
+    bool OpenTestFile(const std::string& strPath);
+    // The bytes of the test in an export format: the current run as CSV, or the graph drawn
+    // as on screen (a PDF: as printed) through the platform's picture maker, nWidth x nHeight
+    // pixels. Empty when the picture could not be made. The window's picture, its speed
+    // marker and its status line are left alone.
+    std::string ExportBytes(EExportFormat eFormat, int nWidth, int nHeight);
     void OnSetOverlay();
+    // Every slot of the run, slot 0 included, moves into the overlay; the run is left empty.
+    void MoveRunToOverlay();
     void OnClearOverlay();
     void OnEnterComments();
     // Wind speed and sampling (src/run).
@@ -81,8 +96,6 @@ public:
     bool SaveBeforeDiscard();
     // Save As; true when the test was saved.
     bool SaveTest();
-    // Reads a test file into the view and shows it; false (and a message) when it could not.
-    bool OpenTest(const std::string& strPath);
     // The test as the file writer sees it.
     const xygraph& Graph() const { return *this; }
     // Counts the samples recorded, so that a copy of the test knows whether it is current.

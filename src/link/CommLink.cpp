@@ -1,9 +1,11 @@
 #include "link/CommLink.h"
 
 #include "link/Commands.h"
+#include "link/PortAdvice.h"
 #include "platform/Platform.h"
 
 #include <string>
+#include <utility>
 
 CCommLink theCommLink;
 
@@ -38,6 +40,12 @@ bool CCommLink::OpenAndConfigure(bool bCheckWrites)
 {
     m_hComm.reset();
     m_hComm = g_platform.m_pSerial->Open(PortName(m_nPort));
+    if (!m_hComm)
+    {
+        CPortFault fault = g_platform.m_pSerial->LastOpenFault();
+        if (fault.m_eFault != EPortFault::None)
+            m_aPortFaults.push_back(std::move(fault));
+    }
     CLineSettings settings;
     if (!m_hComm || !m_hComm->GetCommState(settings))
         return false;
@@ -51,6 +59,7 @@ bool CCommLink::OpenAndConfigure(bool bCheckWrites)
 
 int CCommLink::OpenPort()
 {
+    m_aPortFaults.clear();
     return OpenAndConfigure(true) ? 1 : 0;
 }
 
@@ -58,6 +67,7 @@ int CCommLink::ScanPorts()
 {
     // The scan only needs the port to open and report its settings; the two writes are not
     // examined, a port that then cannot talk simply fails to identify.
+    m_aPortFaults.clear();
     for (m_nPort = 1; m_nPort < 100; ++m_nPort)
     {
         if (OpenAndConfigure(false) && Identify() == 1)
@@ -120,7 +130,8 @@ int CCommLink::SendCommand(const char* pszCommand, char* pReply, size_t nReplySi
         if (Exchange(pszCommand, pReply, nReplySize, bAwaitReply) != 0 || bRetry == 0)
             break;
         m_hComm.reset();
-        if (AfxMessageBox(COMM_ERROR_TEXT, RETRY_BOX) != IDRETRY)
+        // After a Retry whose reopening failed, the message also says why the port is gone.
+        if (AfxMessageBox(WithPortAdvice(COMM_ERROR_TEXT, m_aPortFaults), RETRY_BOX) != IDRETRY)
         {
             m_bAlive = 0;
             break;

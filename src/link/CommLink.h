@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // The one path to the instrument: owns the port, finds and identifies the instrument, and
 // carries every command as a blocking request and reply with the user-facing recovery loops.
@@ -43,6 +44,9 @@ public:
     int m_bReturnToZero = 0;              // Stop Wind until the instrument reports stopped
     int m_nTimerId = 0;                   // the sampling timer's id
     int m_nModel = 0;                     // 0 none, 1 first model, 2 the "V6" model
+    // Ports that failed to open for a known reason in the last OpenPort or ScanPorts: the
+    // messages about a missing instrument say why.
+    std::vector<CPortFault> m_aPortFaults;
 
 private:
     bool OpenAndConfigure(bool bCheckWrites);

@@ -77,7 +77,7 @@ std::string FormatSpeedCommand(double dRampSpeedMph)
 
 std::string FormatUnitsCommand(int nUnits)
 {
-    return nUnits == 1 ? "U1\r" : "U0\r";
+    return nUnits != 0 ? "U1\r" : "U0\r";
 }
 
 bool ParseAirInputs(const char* pReply, size_t nSize, CAirInputs& inputs)

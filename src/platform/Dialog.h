@@ -5,7 +5,8 @@
 
 #include <string>
 
-// What a dialog host offers the dialog while it is shown: the state of its controls.
+// What a dialog host offers the dialog while it is shown: the state of its controls. Texts are
+// single-byte Windows-1252, as test files are: one byte, one character.
 class IDialogControls
 {
 public:
@@ -18,7 +19,8 @@ public:
     virtual void SetCheck(int nId, int nCheck) = 0;
     // Selects list entry nIndex of a combo box and shows its text in the edit field.
     virtual void SetCurSel(int nId, int nIndex) = 0;
-    // Limits how many characters the user may type into an edit.
+    // Limits how many characters the user may type or paste into an edit. Text the program
+    // sets is never cut; DDV_MaxChars refuses it on OK when it is longer.
     virtual void SetLimitText(int nId, int nMax) = 0;
     virtual void SetFocus(int nId) = 0;
 };

@@ -7,6 +7,7 @@ class IProfile;
 class ISerialLayer;
 class IUserInterface;
 class IClock;
+class IPictureMaker;
 
 // The desktop services the program reaches. The Qt program installs real ones at start;
 // tests install fakes. Nothing here owns the services.
@@ -16,6 +17,7 @@ struct CPlatform
     ISerialLayer* m_pSerial = nullptr;
     IUserInterface* m_pUi = nullptr;
     IClock* m_pClock = nullptr;
+    IPictureMaker* m_pPictures = nullptr;
 };
 
 extern CPlatform g_platform;

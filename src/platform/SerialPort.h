@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,6 +43,25 @@ public:
     virtual bool ReadByte(char& ch, unsigned& nRead) = 0;
 };
 
+// Why a port did not open. The first four are the reasons a user can act on; Other carries the
+// system's own words in m_strDetail.
+enum class EPortFault
+{
+    None,
+    PermissionDenied,
+    Busy,
+    Missing, // the device is gone, or a ports-directory link points nowhere
+    Other,
+};
+
+struct CPortFault
+{
+    std::string m_strName;   // "COM3"
+    std::string m_strDevice; // the device the name led to, or the target of a dangling link
+    EPortFault m_eFault = EPortFault::None;
+    std::string m_strDetail;
+};
+
 // Opens ports by their name, "COM3:" for the third port.
 class ISerialLayer
 {
@@ -49,4 +69,12 @@ public:
     virtual ~ISerialLayer() = default;
     // Null when the port does not exist, is busy or cannot be opened.
     virtual std::unique_ptr<ISerialPort> Open(const std::string& strName) = 0;
+    // Why the last Open returned null; EPortFault::None when the name led to no device or the
+    // reason is not known.
+    virtual CPortFault LastOpenFault() const { return {}; }
+
+    // Called between messages, never inside a port's call, when the device of a port opened
+    // after it was set went away while nobody was talking to it (adapter unplugged, terminal
+    // closed). The port is closed by then: its calls fail until it is opened again.
+    std::function<void()> m_fnDeviceLost;
 };

@@ -33,11 +33,15 @@ public:
     // A file dialog, open or save. strFilter is pairs of "description|pattern|" ending in an
     // empty pair ("ZRV Files (*.ZRV) |*.ZRV| All Files (*.*) |*.*||"); strDefExt is added to
     // a name typed without an extension; OFN_OVERWRITEPROMPT asks before replacing a file.
-    // Returns IDOK with the chosen path in strPath, or IDCANCEL.
+    // Returns IDOK with the chosen path in strPath, or IDCANCEL. With pnFilterIndex, the pair
+    // shown first (1 for the first) goes in and the one chosen comes out, and strDefExt follows
+    // the chosen pair's pattern.
     virtual int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
-                           unsigned nFlags, const std::string& strFilter, std::string& strPath) = 0;
-    // Opens a document with the desktop's viewer for it; failures are not reported.
-    virtual void ShellOpen(const std::string& strFile) = 0;
+                           unsigned nFlags, const std::string& strFilter, std::string& strPath,
+                           int* pnFilterIndex = nullptr) = 0;
+    // Shows the program's manual in its help window at the first page, or raises the window
+    // when it is already open.
+    virtual void ShowHelp() = 0;
 };
 
 constexpr unsigned OFN_OVERWRITEPROMPT = 0x2;

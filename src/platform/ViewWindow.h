@@ -18,6 +18,9 @@ public:
     // Starts (or restarts) timer nId with a period in milliseconds; returns nId, 0 on failure.
     virtual int SetTimer(int nId, int nElapseMs) = 0;
     virtual void KillTimer(int nId) = 0;
+    // Marks the whole client area as out of date: the view's OnPaint draws it again at the
+    // next paint, after the current command.
+    virtual void Invalidate() = 0;
     // Pane 0 of the main window's status bar.
     virtual void SetStatusText(const std::string& strText) = 0;
 };

@@ -82,6 +82,11 @@ std::filesystem::path PortsDirectory(const CPortEnvironment& env)
     return configDir / "zorvantellique" / "ports";
 }
 
+std::filesystem::path PortsEntry(const CPortEnvironment& env, int nPort)
+{
+    return PortsDirectory(env) / ("COM" + std::to_string(nPort));
+}
+
 std::vector<std::filesystem::path> SerialDevices(const std::filesystem::path& devDir)
 {
     std::vector<std::filesystem::path> aDevices;
@@ -101,7 +106,7 @@ std::optional<std::filesystem::path> ResolveComName(std::string_view strName,
         return std::nullopt;
 
     std::error_code ec;
-    const std::filesystem::path entry = PortsDirectory(env) / ("COM" + std::to_string(nPort));
+    const std::filesystem::path entry = PortsEntry(env, nPort);
     if (std::filesystem::exists(std::filesystem::symlink_status(entry, ec)))
     {
         // A link whose device is gone (an unplugged adapter, an ended simulator) is an absent

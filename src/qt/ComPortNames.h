@@ -25,6 +25,9 @@ int ParseComNumber(std::string_view strName);
 // $XDG_CONFIG_HOME/zorvantellique/ports, else ~/.config/zorvantellique/ports.
 std::filesystem::path PortsDirectory(const CPortEnvironment& env);
 
+// The entry "COMn" of the ports directory, whether it exists or not.
+std::filesystem::path PortsEntry(const CPortEnvironment& env, int nPort);
+
 // The serial devices of the system in COM order: /dev/ttyUSB* then /dev/ttyACM* (USB adapters
 // first, the likely home of the instrument), then /dev/ttyS*, each in numeric order.
 std::vector<std::filesystem::path> SerialDevices(const std::filesystem::path& devDir);

@@ -14,6 +14,9 @@ unsigned InputMessage(const QEvent* pEvent)
 {
     switch (pEvent->type())
     {
+    // Qt offers a key to the shortcut map before it becomes a key press, and an accelerator
+    // never becomes one: the override query is the first sight of every key pressed.
+    case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
         return static_cast<const QKeyEvent*>(pEvent)->modifiers() & Qt::AltModifier ? WM_SYSKEYDOWN
                                                                                     : WM_KEYDOWN;
@@ -64,9 +67,9 @@ bool CQtAppEvents::eventFilter(QObject* pObject, QEvent* pEvent)
     if (nMessage == 0 || pWidget == nullptr)
         return false;
     const auto nTimestamp = static_cast<const QInputEvent*>(pEvent)->timestamp();
-    if (pEvent->type() == m_nLastType && nTimestamp == m_nLastTimestamp)
+    if (nMessage == m_nLastMessage && nTimestamp == m_nLastTimestamp)
         return false;
-    m_nLastType = pEvent->type();
+    m_nLastMessage = nMessage;
     m_nLastTimestamp = nTimestamp;
     theApp.PreTranslateMessage(nMessage, pWidget->window()->windowType() == Qt::SplashScreen);
     StartIdle();

@@ -25,8 +25,8 @@ private:
 
     QTimer m_idleTimer;
     int m_nIdleCount = 0;
-    // An input event passes the filter once for each object it propagates through; it is
-    // handed on once.
-    int m_nLastType = 0;
+    // An input event passes the filter once for each object it propagates through, and a key
+    // comes as the shortcut map's query and then as a key press; each is handed on once.
+    unsigned m_nLastMessage = 0;
     unsigned long long m_nLastTimestamp = 0;
 };

@@ -1,7 +1,7 @@
 #include "qt/QtDC.h"
 
-#include <QFont>
-#include <QFontMetrics>
+#include "qt/QtText.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -124,21 +124,8 @@ void CQtDC::DeviceText(CPoint pt, const std::string& strText, const CFont& font,
 {
     if (m_pImage->isNull())
         return;
-    QFont qfont(QString::fromStdString(font.m_strFace));
-    qfont.setPixelSize(nPixelHeight);
-    qfont.setWeight(font.m_nWeight >= 700 ? QFont::Bold : QFont::Normal);
-    QFontMetrics metrics(qfont);
-    QString strQ = QString::fromLatin1(strText.data(), qsizetype(strText.size()));
     QPainter painter(m_pImage);
-    painter.setFont(qfont);
-    painter.translate(pt.x, pt.y);
-    // Escapement counts counter-clockwise on the page; Qt turns clockwise.
-    painter.rotate(-font.m_nEscapement / 10.0);
-    if (state.m_nBkMode == OPAQUE)
-        painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(strQ), metrics.height()),
-                         QColor(RgbOf(state.m_crBk)));
-    painter.setPen(Qt::black);
-    painter.drawText(0, metrics.ascent(), strQ);
+    PaintTextCell(painter, pt, strText, font, nPixelHeight, state);
     painter.end();
     Changed();
 }

@@ -1,6 +1,8 @@
 #include "qt/QtDialogHost.h"
 
 #include "qt/DialogUnits.h"
+#include "qt/TypedText.h"
+#include "qt/Windows1252.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,9 +31,11 @@ private:
     std::function<void()> m_fnCancel;
 };
 
+// The core's texts are Windows-1252 bytes, whether they came from a template, a test file or
+// the user.
 QString ToQt(const std::string& strText)
 {
-    return QString::fromStdString(strText);
+    return FromWindows1252(strText);
 }
 
 // The text without its mnemonic markers: "&&" shows "&", a lone "&" underlines nothing here.
@@ -76,13 +80,20 @@ QWidget* MakeEdit(const CDlgControl& ctl)
 {
     auto* pEdit = new QLineEdit(ToQt(ctl.m_strText));
     pEdit->setReadOnly((ctl.m_nStyle & CTL_READONLY) != 0);
+    new CTypedTextValidator(pEdit);
     return pEdit;
 }
 
 QWidget* MakeCombo(const CDlgControl& ctl)
 {
     auto* pCombo = new QComboBox;
-    pCombo->setEditable(ctl.m_eKind == EControlKind::ComboDropDown);
+    if (ctl.m_eKind == EControlKind::ComboDropDown)
+    {
+        pCombo->setEditable(true);
+        // What the user types stays as typed: "2" must not become the listed "20".
+        pCombo->setCompleter(nullptr);
+        new CTypedTextValidator(pCombo->lineEdit());
+    }
     // The list is the template's, in the template's order (sorted lists come sorted); what
     // the user types never joins it.
     pCombo->setInsertPolicy(QComboBox::NoInsert);
@@ -279,13 +290,14 @@ std::string CQtDialogHost::GetText(int nId)
         strText = pButton->text();
     else if (auto* pGroup = qobject_cast<QGroupBox*>(pControl))
         strText = pGroup->title();
-    return strText.toStdString();
+    return ToWindows1252(strText);
 }
 
 void CQtDialogHost::SetText(int nId, const std::string& strText)
 {
     QWidget* pControl = Find(nId);
     const QString str = ToQt(strText);
+    CProgramText programText(EditOf(pControl));
     if (auto* pLabel = qobject_cast<QLabel*>(pControl))
         pLabel->setText(pLabel->buddy() != nullptr ? str : WithoutMnemonics(str));
     else if (auto* pEdit = qobject_cast<QLineEdit*>(pControl))
@@ -330,13 +342,18 @@ void CQtDialogHost::SetCheck(int nId, int nCheck)
 void CQtDialogHost::SetCurSel(int nId, int nIndex)
 {
     if (auto* pCombo = qobject_cast<QComboBox*>(Find(nId)))
+    {
+        CProgramText programText(EditOf(pCombo));
         pCombo->setCurrentIndex(nIndex >= 0 && nIndex < pCombo->count() ? nIndex : -1);
+    }
 }
 
 void CQtDialogHost::SetLimitText(int nId, int nMax)
 {
+    // The limit bounds what the user types; it never cuts what the program sets.
     if (QLineEdit* pEdit = EditOf(Find(nId)))
-        pEdit->setMaxLength(nMax > 0 ? nMax : 32767);
+        if (CTypedTextValidator* pValidator = CTypedTextValidator::Of(pEdit))
+            pValidator->SetLimit(nMax);
 }
 
 void CQtDialogHost::SetFocus(int nId)

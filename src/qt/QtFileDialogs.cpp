@@ -1,11 +1,9 @@
 // File dialogs and the desktop opener of the Qt user interface.
 #include "qt/QtUserInterface.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
-#include <QUrl>
 
 namespace
 {
@@ -25,17 +23,44 @@ QString QtFilter(const std::string& strFilter)
     }
     return astrFilters.join(";;");
 }
+
+// "PNG image (*.png)" -> "png": the extension of a filter's first pattern.
+QString SuffixOf(const QString& strFilter)
+{
+    const qsizetype nDot = strFilter.indexOf(QStringLiteral("*."));
+    if (nDot < 0)
+        return {};
+    QString strSuffix = strFilter.mid(nDot + 2);
+    const qsizetype nEnd = strSuffix.indexOf(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+    return nEnd < 0 ? strSuffix : strSuffix.left(nEnd);
+}
 } // namespace
 
 int CQtUserInterface::FileDialog(bool bOpen, const std::string& strDefExt,
                                  const std::string& strFileName, unsigned nFlags,
-                                 const std::string& strFilter, std::string& strPath)
+                                 const std::string& strFilter, std::string& strPath,
+                                 int* pnFilterIndex)
 {
     QFileDialog dialog(nullptr);
     dialog.setAcceptMode(bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(QtFilter(strFilter).split(";;"));
+    const QStringList astrFilters = QtFilter(strFilter).split(";;");
+    dialog.setNameFilters(astrFilters);
     dialog.setDefaultSuffix(QString::fromStdString(strDefExt));
+    if (pnFilterIndex != nullptr)
+    {
+        // The name typed gets the extension of the filter chosen, so that the overwrite
+        // question is asked of the file that will be written.
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString& strChosen) { dialog.setDefaultSuffix(SuffixOf(strChosen)); });
+        const qsizetype nIndex = *pnFilterIndex - 1;
+        if (nIndex >= 0 && nIndex < astrFilters.size())
+        {
+            dialog.selectNameFilter(astrFilters[nIndex]);
+            dialog.setDefaultSuffix(SuffixOf(astrFilters[nIndex]));
+        }
+    }
     // A pattern such as "*.ZRV" is a filter, not a name to propose.
     if (!strFileName.empty() && strFileName.find('*') == std::string::npos)
         dialog.selectFile(QString::fromStdString(strFileName));
@@ -44,12 +69,7 @@ int CQtUserInterface::FileDialog(bool bOpen, const std::string& strDefExt,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return IDCANCEL;
     strPath = dialog.selectedFiles().front().toStdString();
+    if (pnFilterIndex != nullptr)
+        *pnFilterIndex = int(astrFilters.indexOf(dialog.selectedNameFilter())) + 1;
     return IDOK;
-}
-
-void CQtUserInterface::ShellOpen(const std::string& strFile)
-{
-    // A bare name is resolved against the current directory, as the shell would.
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(strFile)).absoluteFilePath()));
 }

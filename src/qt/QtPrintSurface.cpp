@@ -1,27 +1,22 @@
 #include "qt/QtPrintSurface.h"
 
 #include "graph/CZRVView.h"
-#include "qt/QtDC.h"
+#include "qt/QtVectorDC.h"
 
 #include <QPainter>
 #include <QPrinter>
 
-QImage RenderPrintPage(CZRVView& view, int nWidth, int nHeight)
-{
-    QImage image(nWidth, nHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    CQtDC dc(&image, true);
-    view.OnPrint(&dc);
-    return image;
-}
-
 bool PrintView(CZRVView& view, QPrinter& printer)
 {
-    QRect rcPage = printer.pageLayout().paintRectPixels(printer.resolution());
-    QImage image = RenderPrintPage(view, rcPage.width(), rcPage.height());
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    painter.drawImage(0, 0, image);
+    // The painter's origin is the printable area's corner; lines and text go to the printer
+    // as vectors, so the page is as sharp as the printer can make it.
+    QRect rcPage = printer.pageLayout().paintRectPixels(printer.resolution());
+    {
+        CQtVectorDC dc(&painter, rcPage.width(), rcPage.height(), true);
+        view.OnPrint(&dc);
+    } // what the context still holds is drawn before the page ends
     return painter.end();
 }

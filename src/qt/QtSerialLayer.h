@@ -8,4 +8,8 @@ class CQtSerialLayer : public ISerialLayer
 {
 public:
     std::unique_ptr<ISerialPort> Open(const std::string& strName) override;
+    CPortFault LastOpenFault() const override { return m_lastFault; }
+
+private:
+    CPortFault m_lastFault;
 };

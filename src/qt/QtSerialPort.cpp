@@ -30,10 +30,32 @@ int IndexOf(const T (&aValues)[N], T value)
 }
 } // namespace
 
-CQtSerialPort::CQtSerialPort(const QString& strDevice)
+CQtSerialPort::CQtSerialPort(const QString& strDevice, std::function<void()> fnLost)
+    : m_fnLost(std::move(fnLost))
 {
     m_port.setPortName(strDevice);
     m_port.open(QIODevice::ReadWrite);
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError eError) { OnError(eError); });
+}
+
+void CQtSerialPort::OnError(QSerialPort::SerialPortError eError)
+{
+    // A call's own errors are its result. Between calls, a device that went away keeps the
+    // port's notifier firing (a hung-up terminal is always readable): the port is closed,
+    // which stops the watching, once QSerialPort has finished with the notification.
+    if (m_bInCall || eError == QSerialPort::NoError || eError == QSerialPort::TimeoutError)
+        return;
+    QMetaObject::invokeMethod(
+        &m_port,
+        [this] {
+            if (!m_port.isOpen())
+                return;
+            m_port.close();
+            if (m_fnLost)
+                m_fnLost();
+        },
+        Qt::QueuedConnection);
 }
 
 bool CQtSerialPort::GetCommState(CLineSettings& settings)
@@ -51,6 +73,7 @@ bool CQtSerialPort::GetCommState(CLineSettings& settings)
 
 bool CQtSerialPort::SetCommState(const CLineSettings& settings)
 {
+    CCallScope scope(m_bInCall);
     if (!m_port.isOpen() || settings.m_nBaudRate == 0 || settings.m_nBaudRate > INT_MAX ||
         settings.m_nByteSize < 5 || settings.m_nByteSize > 8 ||
         settings.m_nParity >= std::size(kaParity) || settings.m_nStopBits >= std::size(kaStopBits))
@@ -69,12 +92,14 @@ bool CQtSerialPort::SetCommTimeouts(const CCommTimeouts& timeouts)
 
 bool CQtSerialPort::PurgeInput()
 {
+    CCallScope scope(m_bInCall);
     // Drops both what QSerialPort has buffered and what the driver holds.
     return m_port.isOpen() && m_port.clear(QSerialPort::Input);
 }
 
 bool CQtSerialPort::Write(const char* pData, size_t nLength)
 {
+    CCallScope scope(m_bInCall);
     if (!m_port.isOpen() ||
         m_port.write(pData, static_cast<qint64>(nLength)) != static_cast<qint64>(nLength))
         return false;
@@ -90,6 +115,7 @@ bool CQtSerialPort::Write(const char* pData, size_t nLength)
 
 bool CQtSerialPort::ReadByte(char& ch, unsigned& nRead)
 {
+    CCallScope scope(m_bInCall);
     nRead = 0;
     if (!m_port.isOpen())
         return false;

@@ -2,6 +2,7 @@
 
 #include "graph/CZRVView.h"
 #include "qt/Artwork.h"
+#include "qt/HelpWindow.h"
 #include "qt/MainFrame.h"
 #include "qt/QtDialogHost.h"
 #include "qt/SplashScreen.h"
@@ -107,9 +108,18 @@ CZRVView* CQtUserInterface::CreateMainWindow()
     return &m_pMainWindow->View();
 }
 
+void CQtUserInterface::ShowHelp()
+{
+    if (!m_pHelpWindow)
+        m_pHelpWindow = std::make_unique<CHelpWindow>();
+    m_pHelpWindow->show();
+    m_pHelpWindow->raise();
+    m_pHelpWindow->activateWindow();
+}
+
 std::unique_ptr<ISplashWindow> CQtUserInterface::CreateSplash()
 {
-    return std::make_unique<CSplashScreen>();
+    return std::make_unique<CSplashScreen>(m_pMainWindow.get());
 }
 
 int CQtUserInterface::RunModal(CDialog& dlg)

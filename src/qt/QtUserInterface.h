@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class CHelpWindow;
 class CMainFrame;
 
 // The desktop side of the program's user interaction: message boxes, the main window, the
@@ -21,13 +22,17 @@ public:
     std::unique_ptr<ISplashWindow> CreateSplash() override;
     int RunModal(CDialog& dlg) override;
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
-                   unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
-    void ShellOpen(const std::string& strFile) override;
+                   unsigned nFlags, const std::string& strFilter, std::string& strPath,
+                   int* pnFilterIndex = nullptr) override;
+    void ShowHelp() override;
 
     // Shows a text in the main window's status bar; nothing before the window exists.
     void SetStatusText(const QString& strText);
     CMainFrame* MainWindow() const { return m_pMainWindow.get(); }
+    // The help window once Help has been asked for, else null.
+    CHelpWindow* HelpWindow() const { return m_pHelpWindow.get(); }
 
 private:
     std::unique_ptr<CMainFrame> m_pMainWindow;
+    std::unique_ptr<CHelpWindow> m_pHelpWindow;
 };

@@ -56,8 +56,20 @@ void CQtViewWidget::SetStatusText(const std::string& strText)
         m_fnStatus(strText);
 }
 
+void CQtViewWidget::Invalidate()
+{
+    m_bInvalid = true;
+    update();
+}
+
 void CQtViewWidget::paintEvent(QPaintEvent* pEvent)
 {
+    if (m_bInvalid)
+    {
+        // Cleared first: the view's drawing asks for an update of its own.
+        m_bInvalid = false;
+        m_pView->OnPaint();
+    }
     QPainter painter(this);
     painter.drawImage(pEvent->rect(), m_image, pEvent->rect());
 }
@@ -85,6 +97,13 @@ void CQtViewWidget::timerEvent(QTimerEvent* pEvent)
 
 void CQtViewWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
+    // The view chooses a speed with the left button only; a right double-click is someone
+    // looking for a menu.
+    if (pEvent->button() != Qt::LeftButton)
+    {
+        QWidget::mouseDoubleClickEvent(pEvent);
+        return;
+    }
     QPoint pt = pEvent->position().toPoint();
     m_pView->OnLButtonDblClk({pt.x(), pt.y()});
 }

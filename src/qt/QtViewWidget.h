@@ -25,6 +25,7 @@ public:
     int SetTimer(int nId, int nElapseMs) override;
     void KillTimer(int nId) override;
     void SetStatusText(const std::string& strText) override;
+    void Invalidate() override;
 
     const QImage& Image() const { return m_image; }
     const std::string& StatusText() const { return m_strStatus; }
@@ -41,5 +42,6 @@ private:
     CView* m_pView;
     QImage m_image;
     std::string m_strStatus;
+    bool m_bInvalid = false;        // the view draws the whole image again at the next paint
     std::map<int, int> m_mapTimers; // the view's timer id -> Qt's
 };

@@ -6,10 +6,13 @@
 #include <QPainter>
 #include <QScreen>
 
-CSplashScreen::CSplashScreen()
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_bmSplash(SplashPicture())
+CSplashScreen::CSplashScreen(QWidget* pKeysTo)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus),
+      m_pKeysTo(pKeysTo), m_bmSplash(SplashPicture())
 {
+    // Keys stay with the main window: a key pressed while the splash shows is meant for it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // The window takes the picture's size; on a smaller screen it starts off the edges.
     const int w = m_bmSplash.width();
     const int h = m_bmSplash.height();
@@ -33,6 +36,15 @@ void CSplashScreen::UpdateWindow()
 void CSplashScreen::DestroyWindow()
 {
     hide();
+}
+
+bool CSplashScreen::event(QEvent* pEvent)
+{
+    // Some window systems activate a new window whatever it asks for; keys sent here would be
+    // lost to the program.
+    if (pEvent->type() == QEvent::WindowActivate && m_pKeysTo != nullptr)
+        m_pKeysTo->activateWindow();
+    return QWidget::event(pEvent);
 }
 
 void CSplashScreen::paintEvent(QPaintEvent* /*pEvent*/)

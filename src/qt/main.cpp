@@ -1,14 +1,18 @@
-// zorvantellique: the desktop program. Installs the Qt services into the platform, starts the
-// application object (settings, main window, instrument discovery, splash) and runs the event
-// loop, which feeds the application object its input and idle time.
+// zorvantellique: the desktop program. Reads the command line (help, version and the modes
+// that need no window end there), installs the Qt services into the platform, starts the
+// application object (settings, main window, instrument discovery, splash), opens a test
+// named on the command line and runs the event loop, which feeds the application object its
+// input and idle time.
 #include "app/ZRVApp.h"
 #include "files/RecoveryCopy.h"
 #include "link/CommLink.h"
 #include "platform/Platform.h"
 #include "platform/StateFiles.h"
+#include "qt/CommandLine.h"
 #include "qt/MainFrame.h"
 #include "qt/QtAppEvents.h"
 #include "qt/QtClock.h"
+#include "qt/QtPictures.h"
 #include "qt/QtProfile.h"
 #include "qt/QtProgramExit.h"
 #include "qt/QtSerialLayer.h"
@@ -45,6 +49,9 @@ QString DiscoveryText()
 
 int main(int argc, char* argv[])
 {
+    CCommandLine commandLine;
+    if (std::optional<int> nExit = commandLine.RunWithoutWindow(argc, argv))
+        return *nExit;
     if (!CanOpenDisplay())
     {
         std::fputs("zorvantellique: no display (set DISPLAY or QT_QPA_PLATFORM=offscreen)\n",
@@ -58,7 +65,8 @@ int main(int argc, char* argv[])
     CQtSerialLayer serial;
     CQtUserInterface ui;
     CQtClock clock;
-    g_platform = {&profile, &serial, &ui, &clock};
+    CQtPictureMaker pictures;
+    g_platform = {&profile, &serial, &ui, &clock, &pictures};
     CQtAppEvents events;
     // Signals are caught before the instrument is touched, so the wind is never left running.
     CQtProgramExit programExit;
@@ -70,6 +78,7 @@ int main(int argc, char* argv[])
     theApp.InitInstance();
     ui.MainWindow()->m_fnCanClose = [&] { return programExit.OnCloseRequest(); };
     ui.SetStatusText(DiscoveryText());
+    commandLine.OpenTestFile();
     QTimer recoveryTimer;
     QObject::connect(&recoveryTimer, &QTimer::timeout,
                      [&] { recovery.Update(*theApp.m_pView, GetTickCount()); });

@@ -26,7 +26,7 @@ CGowind::CGowind() : CDialog(GowindTemplate()) {}
 bool CGowind::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDlgItemText(IDC_SPEED_UNITS, m_nUnits == 1 ? "MPH" : "KPH");
+    SetDlgItemText(IDC_SPEED_UNITS, m_nUnits != 0 ? "MPH" : "KPH");
     return true;
 }
 

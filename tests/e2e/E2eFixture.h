@@ -48,6 +48,15 @@ protected:
                     << "--log" << m_dir.filePath("received.log");
         ASSERT_TRUE(m_sim.Start(astrOptions));
     }
+    // SetUp, then the "V6" instrument on COM3 whose fan follows at once, as start-up finds
+    // it; false when either failed.
+    bool SetUpWithV6()
+    {
+        CSimTest::SetUp();
+        if (!HasFatalFailure())
+            StartSim({"--model", "2"});
+        return !HasFatalFailure();
+    }
     // Every byte the instrument received.
     std::string ReceivedBytes() const
     {

@@ -25,13 +25,7 @@ class KeyboardRunTest : public CSimTest<CQtUserInterface>
 protected:
     void SetUp() override
     {
-        CSimTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        // The "V6" instrument on COM3 whose fan follows at once, as start-up finds it, with a
-        // model large enough for its forces to show on the graph.
-        StartSim({"--model", "2", "--area", "100"});
-        if (HasFatalFailure())
+        if (!SetUpWithV6())
             return;
         ASSERT_EQ(theCommLink.ScanPorts(), 3);
         theCommLink.m_bAlive = 1;

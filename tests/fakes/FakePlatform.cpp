@@ -13,6 +13,7 @@ void CFakePlatformTest::TearDown()
     EXPECT_TRUE(m_ui.m_anAnswers.empty()) << "message box answers left unused";
     EXPECT_TRUE(m_ui.m_afnDialogs.empty()) << "dialog scripts left unused";
     EXPECT_TRUE(m_ui.m_astrPaths.empty()) << "file dialog answers left unused";
+    EXPECT_TRUE(m_ui.m_anFilterIndexes.empty()) << "file dialog filters left unused";
     theCommLink = CCommLink();
     g_platform = CPlatform();
 }

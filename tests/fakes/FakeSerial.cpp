@@ -59,9 +59,14 @@ private:
 std::unique_ptr<ISerialPort> CFakeSerialLayer::Open(const std::string& strName)
 {
     m_astrTried.push_back(strName);
+    m_lastFault = {};
     auto it = m_mapDevices.find(strName);
     if (it == m_mapDevices.end())
+    {
+        if (auto itFault = m_mapFaults.find(strName); itFault != m_mapFaults.end())
+            m_lastFault = itFault->second;
         return nullptr;
+    }
     ++it->second->m_nOpens;
     return std::make_unique<CFakePort>(it->second);
 }

@@ -44,7 +44,12 @@ public:
     CFakeDevice& Device(int nPort) { return *m_mapDevices.at(Name(nPort)); }
     static std::string Name(int nPort) { return "COM" + std::to_string(nPort) + ":"; }
 
+    CPortFault LastOpenFault() const override { return m_lastFault; }
+
     std::map<std::string, std::shared_ptr<CFakeDevice>> m_mapDevices;
+    // Why a name without a device fails to open, as the system would say; none when absent.
+    std::map<std::string, CPortFault> m_mapFaults;
+    CPortFault m_lastFault;
     std::vector<std::string> m_astrTried; // every name an open was attempted on
 };
 

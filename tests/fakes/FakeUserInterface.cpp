@@ -50,9 +50,15 @@ int CFakeUserInterface::RunModal(CDialog& dlg)
 
 int CFakeUserInterface::FileDialog(bool bOpen, const std::string& strDefExt,
                                    const std::string& strFileName, unsigned nFlags,
-                                   const std::string& strFilter, std::string& strPath)
+                                   const std::string& strFilter, std::string& strPath,
+                                   int* pnFilterIndex)
 {
     m_aFileRequests.push_back({bOpen, strDefExt, strFileName, nFlags, strFilter});
+    if (pnFilterIndex != nullptr && !m_anFilterIndexes.empty())
+    {
+        *pnFilterIndex = m_anFilterIndexes.front();
+        m_anFilterIndexes.pop_front();
+    }
     if (m_astrPaths.empty())
     {
         ADD_FAILURE() << "unscripted file dialog";

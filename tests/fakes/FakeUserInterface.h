@@ -70,10 +70,12 @@ public:
         ++m_nSplashes;
         return std::make_unique<CFakeSplash>(m_astrSplashCalls);
     }
-    // Answers with the next scripted path; an empty path is Cancel.
+    // Answers with the next scripted path; an empty path is Cancel. A dialog asked for its
+    // filter answers the next scripted filter index, or leaves the one it was given.
     int FileDialog(bool bOpen, const std::string& strDefExt, const std::string& strFileName,
-                   unsigned nFlags, const std::string& strFilter, std::string& strPath) override;
-    void ShellOpen(const std::string& strFile) override { m_astrOpened.push_back(strFile); }
+                   unsigned nFlags, const std::string& strFilter, std::string& strPath,
+                   int* pnFilterIndex = nullptr) override;
+    void ShowHelp() override { ++m_nHelpShown; }
 
     // Texts of the boxes shown, in order.
     std::vector<std::string> Texts() const;
@@ -97,8 +99,9 @@ public:
         std::string m_strFilter;
     };
     std::deque<std::string> m_astrPaths;       // answers to the next file dialogs
+    std::deque<int> m_anFilterIndexes;         // filters chosen in the next file dialogs
     std::vector<CFileRequest> m_aFileRequests; // every file dialog shown
-    std::vector<std::string> m_astrOpened;     // every document handed to the desktop
+    int m_nHelpShown = 0;                      // how often the manual was asked for
 };
 
 // Presses a button of the dialog.

@@ -24,4 +24,5 @@ void CFakeViewWindow::ClearRecords()
     m_anPeriods.clear();
     m_anKilled.clear();
     m_astrStatus.clear();
+    m_nInvalidated = 0;
 }

@@ -76,7 +76,8 @@ private:
 };
 
 // A window of a fixed client size whose contexts record into one log; it runs no timers but
-// records them: which are running, and every start and stop; and every status-line text.
+// records them: which are running, and every start and stop; every status-line text and
+// every invalidation.
 class CFakeViewWindow : public IViewWindow
 {
 public:
@@ -85,6 +86,7 @@ public:
     int SetTimer(int nId, int nElapseMs) override;
     void KillTimer(int nId) override;
     void SetStatusText(const std::string& strText) override { m_astrStatus.push_back(strText); }
+    void Invalidate() override { ++m_nInvalidated; }
 
     bool IsTimerRunning(int nId) const { return m_setRunning.count(nId) != 0; }
     // Forgets what was drawn, started, stopped and shown; running timers stay running.
@@ -96,4 +98,5 @@ public:
     std::vector<int> m_anPeriods; // the period of every SetTimer, in order
     std::vector<int> m_anKilled;  // the id of every KillTimer, in order
     std::vector<std::string> m_astrStatus;
+    int m_nInvalidated = 0; // Invalidate calls, whose paint never comes
 };

@@ -1,4 +1,5 @@
 #include "../unit/GraphTestSupport.h"
+#include "PrintedPage.h"
 
 #include "qt/QtDC.h"
 #include "qt/QtPrintSurface.h"
@@ -95,6 +96,42 @@ TEST_F(GraphPictureTest, BackgroundSilverOnScreenWhiteOnPaper)
     EXPECT_EQ(page.pixel(At(45, 0.45)), WHITE);
     EXPECT_EQ(page.pixel(At(75, 0.05)), WHITE);
     EXPECT_EQ(Graph().m_crBackground, 0xC0C0C0u);
+}
+
+// The ink of the turned force title: dark pixels inside the page outline and left of the force
+// labels, which start 40 % across the force strip (8 % of the width).
+QRect ForceTitleInk(const QImage& image)
+{
+    QRect rcInk;
+    for (int y = 1; y < image.height() - 1; ++y)
+        for (int x = 1; x < image.width() * 8 * 35 / 100 / 100; ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                rcInk |= QRect(x, y, 1, 1);
+    return rcInk;
+}
+
+TEST_F(GraphPictureTest, ForceTitleIsWholeInsideItsStripOnScreenAndPaper)
+{
+    struct CSurface
+    {
+        const char* m_pszName;
+        QImage m_image;
+        int m_nCharPixels; // about the title's character height
+    };
+    const CSurface aSurface[] = {{"screen", m_image, 14},
+                                 {"paper", RenderPrintPage(*m_pView, 4800, 6600), 108},
+                                 {"landscape paper", RenderPrintPage(*m_pView, 6600, 4800), 78}};
+    for (const CSurface& surface : aSurface)
+    {
+        const QRect rcInk = ForceTitleInk(surface.m_image);
+        ASSERT_FALSE(rcInk.isEmpty()) << surface.m_pszName;
+        // Cut by the window's edge, the ink would run up to the page outline.
+        EXPECT_GE(rcInk.left(), 2) << surface.m_pszName;
+        // Across the turned line: capitals and the parentheses' full height.
+        EXPECT_GE(rcInk.width(), surface.m_nCharPixels * 3 / 4) << surface.m_pszName;
+        // Along it: "Force (lbs)" is about four times as long as high.
+        EXPECT_GE(rcInk.height(), surface.m_nCharPixels * 3) << surface.m_pszName;
+    }
 }
 
 TEST_F(GraphPictureTest, GridAndTicksAtTheirPixels)

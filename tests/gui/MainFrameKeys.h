@@ -9,6 +9,11 @@
 Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* pWindow, QEvent::Type type, int nKey,
                                     Qt::KeyboardModifiers modifiers, const QString& strText,
                                     bool bAutoRepeat, ushort nCount);
+// The same for the mouse: Qt makes double-clicks, activation and focus from these.
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* pWindow, const QPointF& ptLocal,
+                                      const QPointF& ptGlobal, Qt::MouseButtons state,
+                                      Qt::MouseButton button, QEvent::Type type,
+                                      Qt::KeyboardModifiers modifiers, int nTimestamp);
 
 // Makes the widget's window the active one, as a click on it would.
 inline bool Activate(QWidget* pWidget)
@@ -35,4 +40,24 @@ inline void TypeKey(QWidget* pWidget, int nKey, Qt::KeyboardModifiers modifiers 
         strText = QStringLiteral("\r");
     qt_handleKeyEvent(pWindow, QEvent::KeyPress, nKey, modifiers, strText, false, 1);
     qt_handleKeyEvent(pWindow, QEvent::KeyRelease, nKey, modifiers, strText, false, 1);
+}
+
+// Presses and releases a mouse button at pt of the widget, nClicks times in quick succession
+// (2: a double-click), as the window system reports it.
+inline void ClickMouse(QWidget* pWidget, QPoint pt, Qt::MouseButton button, int nClicks = 1)
+{
+    // Qt tells a double-click from two clicks by the time between them: every call starts
+    // well after the last one ended.
+    static int s_nTimestamp = 0;
+    s_nTimestamp += 100000;
+    QWindow* pWindow = pWidget->window()->windowHandle();
+    const QPointF ptLocal = pWidget->mapTo(pWidget->window(), pt);
+    const QPointF ptGlobal = pWidget->mapToGlobal(pt);
+    for (int i = 0; i < nClicks; ++i)
+    {
+        qt_handleMouseEvent(pWindow, ptLocal, ptGlobal, button, button, QEvent::MouseButtonPress,
+                            Qt::NoModifier, ++s_nTimestamp);
+        qt_handleMouseEvent(pWindow, ptLocal, ptGlobal, Qt::NoButton, button,
+                            QEvent::MouseButtonRelease, Qt::NoModifier, ++s_nTimestamp);
+    }
 }

@@ -39,8 +39,11 @@ public:
         ++m_nTicks;
         CZRVView::OnTimer(nIdEvent);
     }
+    void OnLButtonDblClk(CPoint /*point*/) override { ++m_nDoubleClicks; }
     double LiftAt(int nSlot) const { return m_curLift.m_adRun[nSlot]; }
+    using CZRVView::m_astrComment;
     int m_nTicks = 0;
+    int m_nDoubleClicks = 0;
 };
 
 // Runs the event loop for nMs milliseconds.
@@ -83,6 +86,20 @@ protected:
         g_platform = m_oldPlatform;
     }
 
+    // The run was never saved: File New asks first (Yes the default); No lets it go.
+    void LetTheRunGoWhenAsked()
+    {
+        WhenModal(
+            [](QWidget* pModal) {
+                auto* pBox = qobject_cast<QMessageBox*>(pModal);
+                ASSERT_NE(pBox, nullptr);
+                EXPECT_EQ(pBox->text(), "The test has not been saved. Save it first?");
+                EXPECT_EQ(pBox->standardButton(pBox->defaultButton()), QMessageBox::Yes);
+                pBox->button(QMessageBox::No)->click();
+            },
+            m_pFrame.get());
+    }
+
     void RecordAt10Mph()
     {
         auto pDC = m_pFrame->ViewWidget()->GetClientDC();
@@ -107,21 +124,44 @@ TEST_F(MainFrameViewTest, FileNewAndClearGraphKeysClearTheRun)
     {
         RecordAt10Mph();
         ASSERT_TRUE(Activate(m_pFrame.get())); // again, after the question's box
-        // The run was never saved: File New asks first; No lets it go.
         if (nKey == Qt::Key_N)
-            WhenModal(
-                [](QWidget* pModal) {
-                    auto* pBox = qobject_cast<QMessageBox*>(pModal);
-                    ASSERT_NE(pBox, nullptr);
-                    EXPECT_EQ(pBox->text(), "The test has not been saved. Save it first?");
-                    EXPECT_EQ(pBox->standardButton(pBox->defaultButton()), QMessageBox::Yes);
-                    pBox->button(QMessageBox::No)->click();
-                },
-                m_pFrame.get());
+            LetTheRunGoWhenAsked();
         TypeKey(m_pFrame.get(), nKey, modifiers);
         EXPECT_EQ(m_pView->LiftAt(100), EMPTY_SLOT) << nKey;
     }
     EXPECT_EQ(m_pDevice->TakeWritten(), "") << "neither talks to the instrument";
+}
+
+TEST_F(MainFrameViewTest, OnlyALeftDoubleClickChoosesASpeed)
+{
+    const QPoint ptMiddle = m_pFrame->ViewWidget()->rect().center();
+    for (auto [button, nExpected] : {std::pair{Qt::LeftButton, 1}, std::pair{Qt::RightButton, 0},
+                                     std::pair{Qt::MiddleButton, 0}})
+    {
+        m_pView->m_nDoubleClicks = 0;
+        ClickMouse(m_pFrame->ViewWidget(), ptMiddle, button, 2);
+        EXPECT_EQ(m_pView->m_nDoubleClicks, nExpected) << button;
+    }
+}
+
+TEST_F(MainFrameViewTest, FileNewShowsTheEmptyTestAtOnce)
+{
+    CQtViewWidget* pWnd = m_pFrame->ViewWidget();
+    const QImage empty = pWnd->grab().toImage();
+    // A curve from 10 to 30 mph and a comment line: a test to throw away.
+    auto pDC = pWnd->GetClientDC();
+    for (double dWind : {10.0, 20.0, 30.0})
+        m_pView->RecordSample(pDC.get(), dWind / 20, dWind / 40, dWind, SAMPLE_RECORD);
+    m_pView->m_astrComment[0] = "Flat plate";
+    m_pView->Repaint(pDC.get());
+    pDC.reset();
+    QApplication::processEvents();
+    ASSERT_NE(pWnd->grab().toImage(), empty);
+
+    LetTheRunGoWhenAsked();
+    TypeKey(m_pFrame.get(), Qt::Key_N, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(pWnd->Image(), empty) << "the discarded test still shows";
 }
 
 TEST_F(MainFrameViewTest, StartingTheTimerAgainRestartsIt)

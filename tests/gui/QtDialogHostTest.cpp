@@ -2,6 +2,8 @@
 #include "qt/DialogUnits.h"
 #include "qt/QtUserInterface.h"
 
+#include "HostControls.h"
+#include "MainFrameKeys.h"
 #include "ModalDriver.h"
 #include "dialogs/ComCfg.h"
 
@@ -19,13 +21,6 @@
 
 namespace
 {
-template <typename T>
-T* Control(QWidget* pDialog, int nId)
-{
-    T* pControl = pDialog->findChild<T*>(CQtDialogHost::ControlName(nId));
-    EXPECT_NE(pControl, nullptr) << "control " << nId;
-    return pControl;
-}
 
 // Installs the Qt user interface for AfxMessageBox and DoModal, as the program does.
 class QtDialogHostTest : public ::testing::Test
@@ -218,7 +213,6 @@ TEST_F(QtDialogHostTest, ControlsCarryTheMembers)
     WhenModal([](QWidget* pModal) {
         EXPECT_EQ(Control<QLineEdit>(pModal, IDC_NUMBER)->text(), "7");
         EXPECT_EQ(Control<QLineEdit>(pModal, IDC_NAME)->text(), "abc");
-        EXPECT_EQ(Control<QLineEdit>(pModal, IDC_NAME)->maxLength(), 5);
         EXPECT_FALSE(Control<QRadioButton>(pModal, IDC_A1)->isChecked());
         EXPECT_TRUE(Control<QRadioButton>(pModal, IDC_A2)->isChecked());
         EXPECT_FALSE(Control<QRadioButton>(pModal, IDC_B1)->isChecked());
@@ -230,6 +224,13 @@ TEST_F(QtDialogHostTest, ControlsCarryTheMembers)
         EXPECT_EQ(Control<QGroupBox>(pModal, IDC_FRAME)->title(), "&Frame");
         EXPECT_EQ(pModal->focusWidget(), Control<QLineEdit>(pModal, IDC_NUMBER))
             << "the first control that takes the focus has it";
+        // The name takes five characters as typed.
+        EXPECT_TRUE(Activate(pModal));
+        auto* pName = Control<QLineEdit>(pModal, IDC_NAME);
+        pName->setFocus(Qt::MouseFocusReason);
+        for (int nKey : {Qt::Key_End, Qt::Key_D, Qt::Key_E, Qt::Key_F})
+            TypeKey(pName, nKey);
+        EXPECT_EQ(pName->text(), "abcde");
 
         const QList<QLabel*> apLabels = pModal->findChildren<QLabel*>();
         ASSERT_EQ(apLabels.size(), 2);

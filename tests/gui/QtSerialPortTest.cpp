@@ -169,27 +169,83 @@ TEST_F(QtSerialPortTest, ClosedOtherEndIsAReadError)
     EXPECT_EQ(nRead, 0u);
 }
 
-TEST(QtSerialLayerTest, OpensComNamesThroughThePortsDirectory)
+namespace
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    int nMaster = -1;
-    int nSlave = -1;
-    char achName[64] = {};
-    ASSERT_EQ(openpty(&nMaster, &nSlave, achName, nullptr, nullptr), 0);
-    std::filesystem::create_symlink(achName, dir.filePath("COM3").toStdString());
-    const QByteArray strOld = qgetenv("ZRV_PORTS");
-    qputenv("ZRV_PORTS", dir.path().toLocal8Bit());
+// A private ports directory ($ZRV_PORTS) whose COM3 links to a pseudo-terminal.
+class QtSerialLayerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_ports = m_dir.path().toStdString();
+        char achName[64] = {};
+        ASSERT_EQ(openpty(&m_nMaster, &m_nSlave, achName, nullptr, nullptr), 0);
+        m_strTerminal = achName;
+        std::filesystem::create_symlink(m_strTerminal, m_ports / "COM3");
+        m_strOldPorts = qgetenv("ZRV_PORTS");
+        qputenv("ZRV_PORTS", m_dir.path().toLocal8Bit());
+    }
+    void TearDown() override
+    {
+        qputenv("ZRV_PORTS", m_strOldPorts);
+        close(m_nMaster);
+        close(m_nSlave);
+    }
 
+    QTemporaryDir m_dir;
+    std::filesystem::path m_ports;
+    std::string m_strTerminal;
+    QByteArray m_strOldPorts;
+    int m_nMaster = -1;
+    int m_nSlave = -1;
+};
+} // namespace
+
+TEST_F(QtSerialLayerTest, OpensComNamesThroughThePortsDirectory)
+{
     CQtSerialLayer layer;
     std::unique_ptr<ISerialPort> pPort = layer.Open("COM3:");
     EXPECT_NE(pPort, nullptr);
     EXPECT_EQ(layer.Open("COM4:"), nullptr);
     EXPECT_EQ(layer.Open("COMx"), nullptr);
-    EXPECT_EQ(CQtSerialPort(dir.filePath("nothing")).IsOpen(), false);
+    EXPECT_EQ(CQtSerialPort(m_dir.filePath("nothing")).IsOpen(), false);
+}
 
-    qputenv("ZRV_PORTS", strOld);
-    pPort.reset();
-    close(nMaster);
-    close(nSlave);
+TEST_F(QtSerialLayerTest, SaysWhyANameDidNotOpen)
+{
+    std::filesystem::create_symlink(m_ports / "unplugged", m_ports / "COM4");
+    std::filesystem::create_directory(m_ports / "notaport");
+    std::filesystem::create_symlink(m_ports / "notaport", m_ports / "COM7");
+
+    CQtSerialLayer layer;
+    std::unique_ptr<ISerialPort> pHolder = layer.Open("COM3:");
+    ASSERT_NE(pHolder, nullptr);
+    EXPECT_EQ(layer.LastOpenFault().m_eFault, EPortFault::None);
+    const struct
+    {
+        const char* pszName;
+        EPortFault eFault;
+        std::string strDevice;
+    } aCases[] = {
+        {"COM3:", EPortFault::Busy, m_strTerminal}, // held by the port opened above
+        {"COM4:", EPortFault::Missing, (m_ports / "unplugged").string()},
+        {"COM5:", EPortFault::None, ""}, // no such name: nothing to explain
+        {"COM7:", EPortFault::Other, (m_ports / "notaport").string()},
+    };
+    for (const auto& c : aCases)
+    {
+        EXPECT_EQ(layer.Open(c.pszName), nullptr) << c.pszName;
+        const CPortFault fault = layer.LastOpenFault();
+        EXPECT_EQ(fault.m_eFault, c.eFault) << c.pszName;
+        EXPECT_EQ(fault.m_strDevice, c.strDevice) << c.pszName;
+        if (c.eFault != EPortFault::None)
+        {
+            EXPECT_EQ(fault.m_strName + ":", c.pszName);
+        }
+    }
+    EXPECT_FALSE(layer.LastOpenFault().m_strDetail.empty()) << "the system's words for Other";
+    pHolder.reset();
+    EXPECT_NE(layer.Open("COM3:"), nullptr) << "free again";
+    EXPECT_EQ(layer.LastOpenFault().m_eFault, EPortFault::None);
 }

@@ -59,6 +59,19 @@ TEST_F(ComPortTest, PortThatDoesNotOpenShowsTheDialogAgainUntilCancel)
     EXPECT_FALSE(m_profile.Has("System/COM Port"));
 }
 
+TEST_F(ComPortTest, PortThatIsGoneSaysWhereItsLinkPoints)
+{
+    m_serial.m_mapFaults["COM7:"] = {"COM7", "/dev/serial/by-id/usb-X", EPortFault::Missing, ""};
+    m_ui.m_anAnswers = {IDOK, IDOK};
+    ComPort({ExpectThenChoose("COM3", "COM7", IDOK), ExpectThenChoose("COM7", "USB", IDOK),
+             ExpectThenChoose("USB", "USB", IDCANCEL)});
+    ASSERT_EQ(m_ui.Texts().size(), 2u);
+    const std::string strStart =
+        std::string(NOT_DETECTED) + "\n\n/dev/serial/by-id/usb-X: missing. ";
+    EXPECT_EQ(m_ui.Texts()[0].substr(0, strStart.size()), strStart);
+    EXPECT_EQ(m_ui.Texts()[1], NOT_DETECTED) << "no port tried: nothing to explain";
+}
+
 TEST_F(ComPortTest, RetryWithAPortThatOpens)
 {
     m_ui.m_anAnswers = {IDOK};

@@ -155,6 +155,20 @@ TEST_F(CommLinkTest, RetryOnAPortThatStaysGoneAsksAgain)
     EXPECT_EQ(theCommLink.m_bAlive, 0);
 }
 
+TEST_F(CommLinkTest, RetryOnAPortThatNoLongerOpensSaysWhy)
+{
+    m_pDevice->m_bReadError = true;
+    m_serial.Remove(3);
+    m_serial.m_mapFaults["COM3:"] = {"COM3", "/dev/ttyUSB0", EPortFault::Busy, ""};
+    m_ui.m_anAnswers = {IDRETRY, IDCANCEL};
+    char achReply[52] = {};
+    EXPECT_EQ(theCommLink.SendCommand("S", achReply, 1, 1), 0);
+    ASSERT_EQ(m_ui.Texts().size(), 2u);
+    EXPECT_EQ(m_ui.Texts()[0], COMM_ERROR) << "the port had not been reopened yet";
+    const std::string strStart = std::string(COMM_ERROR) + "\n\n/dev/ttyUSB0: busy. ";
+    EXPECT_EQ(m_ui.Texts()[1].substr(0, strStart.size()), strStart);
+}
+
 struct CStatusCase
 {
     unsigned nStatus;

@@ -96,4 +96,29 @@ TEST_F(CommentTest, TenLinesFromAFileAreDrawnAndSavedBack)
               strFile.substr(0, strFile.size() - 3));
 }
 
+// A test file holds one comment per line: control characters, line breaks above all, become
+// spaces wherever a comment enters the test, so a saved file keeps its ten lines.
+TEST_F(CommentTest, ControlCharactersBecomeSpaces)
+{
+    const std::string strFile =
+        "ZRV\r\nUnits= English\r\nCd Area = 1.000000 sq.in.\r\n"
+        "Comment Text=\r\n[\r\ntab\there\r\nlone\r\rcr\r\n\x7F\x01"
+        "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n]\r\nWind, Lift, Drag=\r\n[\r\n]\r\n";
+    WriteBytes(PathOf("in.ZRV"), strFile);
+    Open(PathOf("in.ZRV"));
+    EXPECT_EQ(Graph().m_astrComment[0], "tab here");
+    EXPECT_EQ(Graph().m_astrComment[1], "lone cr");
+    EXPECT_EQ(Graph().m_astrComment[2], "  ");
+
+    m_ui.m_afnDialogs.push_back(TypeAndPress(IDC_LINE4, "two\r\nlines\n", IDOK));
+    ASSERT_TRUE(m_pView->OnCmdMsg(ID_ENTER_COMMENTS));
+    EXPECT_EQ(Graph().m_astrComment[3], "two  lines ");
+
+    Save(PathOf("out.ZRV"));
+    const std::string strSaved = ReadBytes(PathOf("out.ZRV"));
+    EXPECT_EQ(strSaved.substr(0, strSaved.find("]\r\n")),
+              "ZRV\r\nUnits= English\r\nCd Area = 1.000000 sq.in.\r\nComment Text=\r\n[\r\n"
+              "tab here\r\nlone cr\r\n  \r\ntwo  lines \r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+}
+
 } // namespace

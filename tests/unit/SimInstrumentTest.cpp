@@ -191,6 +191,20 @@ TEST_F(CSimInstrumentTest, ReadingsGrowWithTheSquareOfTheSpeedInEachModelsUnits)
     }
 }
 
+TEST_F(CSimInstrumentTest, DefaultModelFillsTheProgramsDefaultForceAxisAt80Mph)
+{
+    // The program's default axes: wind 0 to 80 mph, force 0 to 1 lb.
+    CInstrument instrument = Make(Quiet(2));
+    EXPECT_EQ(instrument.Receive("W800\r"), "\r");
+    m_dNow += 60.0;
+    const auto [dWind, dDrag, dLift] = ParseReading(instrument.Receive("H"));
+    EXPECT_EQ(dWind, 80.0);
+    EXPECT_GT(dLift, 0.5) << "lift uses at least half of the axis";
+    EXPECT_LT(dLift, 1.0) << "and stays on it";
+    EXPECT_GT(dDrag, 0.05) << "drag shows above the axis line";
+    EXPECT_LT(dDrag, dLift / 4) << "a wing: lift well above drag";
+}
+
 struct CUnsupportedCase
 {
     int m_nModel;
@@ -361,6 +375,7 @@ TEST_F(CSimInstrumentTest, NoiseStaysWithinItsFractionAndRepeatsWithTheSeed)
     config.m_dNoise = 0.05;
     config.m_nSeed = 7;
     config.m_dLag = 0.0;
+    config.m_dCd = 1.0;
     config.m_dArea = 144.0;
     CInstrument first = Make(config);
     CInstrument second = Make(config);

@@ -132,6 +132,21 @@ TEST_F(StartupTest, NoInstrumentWithStoredPortGoneScansTwiceThenAsks)
     EXPECT_EQ(theCommLink.m_nPort, 1);
 }
 
+TEST_F(StartupTest, NotFoundSaysWhichPortsWereRefusedAndWhatToDo)
+{
+    m_serial.m_mapFaults["COM1:"] = {"COM1", "/dev/ttyUSB0", EPortFault::PermissionDenied, ""};
+    m_serial.m_mapFaults["COM2:"] = {"COM2", "/dev/ttyS0", EPortFault::Other, "EIO"};
+    m_ui.m_anAnswers = {IDCANCEL, IDOK};
+    m_ui.m_afnDialogs = {Press(IDCANCEL)};
+    theApp.InitInstance();
+    EXPECT_EQ(m_ui.Texts(),
+              (std::vector<std::string>{
+                  std::string(NOT_FOUND) +
+                      "\n\n/dev/ttyUSB0: permission denied. Add your user to the dialout group "
+                      "(sudo usermod -aG dialout $USER), then log out and in again.",
+                  DISABLED}));
+}
+
 TEST_F(StartupTest, NoInstrumentAndNoStoredPortScansOnce)
 {
     m_ui.m_anAnswers = {IDCANCEL, IDOK};

@@ -1,7 +1,9 @@
 // Draws the program's artwork: the toolbar strip (ten 50 x 50 pictures side by side, in the
-// toolbar's button order), the splash picture (518 x 302) and the application icon. The PNG
-// files beside this source are its output; run it again only to change the pictures:
-//   g++ -std=c++20 -fPIC MakeArtwork.cpp $(pkg-config --cflags --libs Qt6Gui) -o make-artwork
+// toolbar's button order), the splash picture (518 x 302) and the application icon (64 x 64
+// for the window; SVG and 48, 128, 256 pixels for the desktop's icon theme). The files beside
+// this source are its output; run it again only to change the pictures:
+//   g++ -std=c++20 -fPIC MakeArtwork.cpp $(pkg-config --cflags --libs Qt6Gui Qt6Svg) \
+//       -o make-artwork
 //   QT_QPA_PLATFORM=offscreen ./make-artwork src/qt/resources
 #include <QGuiApplication>
 #include <QImage>
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSvgGenerator>
 #include <functional>
 #include <vector>
 
@@ -227,18 +230,40 @@ QImage Splash()
     return image;
 }
 
-QImage Icon()
+// The icon drawn on a 64 x 64 grid, scaled to the painter's device.
+void PaintIcon(QPainter& p, int nSize)
 {
-    QImage image(64, 64, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(nSize / 64.0, nSize / 64.0);
     p.setPen(QPen(QColor(30, 50, 90), 3));
     p.setBrush(QColor(200, 222, 246));
     p.drawRoundedRect(QRectF(3, 3, 58, 58), 10, 10);
     p.scale(64.0 / 50.0, 64.0 / 50.0);
     DrawWind(p, kBlue);
+}
+
+QImage Icon(int nSize)
+{
+    QImage image(nSize, nSize, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    PaintIcon(p, nSize);
     return image;
+}
+
+// The same icon as a vector drawing, for the desktop's scalable icon theme.
+bool SaveIconSvg(const QString& strPath)
+{
+    QSvgGenerator svg;
+    svg.setFileName(strPath);
+    svg.setSize(QSize(64, 64));
+    svg.setViewBox(QRect(0, 0, 64, 64));
+    svg.setTitle(QStringLiteral("Zorvantellique"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    PaintIcon(p, 64);
+    return p.end();
 }
 } // namespace
 
@@ -246,7 +271,10 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     const QString strDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const bool bSaved = ToolbarStrip().save(strDir + "/toolbar.png") &&
-                        Splash().save(strDir + "/splash.png") && Icon().save(strDir + "/icon.png");
+    bool bSaved = ToolbarStrip().save(strDir + "/toolbar.png") &&
+                  Splash().save(strDir + "/splash.png") && Icon(64).save(strDir + "/icon.png") &&
+                  SaveIconSvg(strDir + "/icon.svg");
+    for (int nSize : {48, 128, 256})
+        bSaved = bSaved && Icon(nSize).save(strDir + QStringLiteral("/icon-%1.png").arg(nSize));
     return bSaved ? 0 : 1;
 }
