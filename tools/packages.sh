@@ -4,7 +4,7 @@ zrv_install_packages() {
     local wanted="g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
                   libgtest-dev libgmock-dev libbenchmark-dev locales-all fonts-liberation clang
                   dpkg-dev lintian desktop-file-utils appstream shared-mime-info file
-                  qt6-svg-dev libpng-dev poppler-utils $*"
+                  qt6-svg-dev libpng-dev poppler-utils xvfb xdotool libx11-dev $*"
     local missing=""
     for p in $wanted; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||

@@ -41,9 +41,10 @@ void CZRVApp::OnHelpContents()
 
 void CZRVApp::OnFileNew()
 {
-    if (m_pView == nullptr)
+    if (m_pView == nullptr || !m_pView->SaveBeforeDiscard())
         return;
     m_pView->OnInitialUpdate();
+    m_pView->MarkKept();
     // The view only cleared its tables; the empty test shows with the next paint.
     m_pView->m_pWnd->Invalidate();
 }

@@ -24,7 +24,10 @@ void CZRVApp::RemoveSplash()
 bool CZRVApp::OnIdle(int /*nCount*/)
 {
     if (!m_pSplash)
+    {
+        OfferRecovery();
         return false;
+    }
     // Unsigned difference: the tick counter's wrap does no harm.
     if (GetTickCount() - m_dwSplashStart < SPLASH_MS)
         return true;
@@ -34,6 +37,7 @@ bool CZRVApp::OnIdle(int /*nCount*/)
         char achReply[1] = {};
         theCommLink.SendCommand(CMD_CLEAR, achReply, 0, 1);
     }
+    OfferRecovery();
     return false;
 }
 

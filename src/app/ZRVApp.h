@@ -43,12 +43,15 @@ public:
     void OnHelpContents();
     // A new, empty test in the same view.
     void OnFileNew();
+    // Once, after the splash has gone: offers the test a recovery copy holds (src/files).
+    void OfferRecovery();
 
     int m_nUnits = 1;            // 1 English, 0 metric, as read from the settings at start
     double m_dMaxSpeed = 80.0;   // mph, as read from the settings at start
     CZRVView* m_pView = nullptr; // owned by the main window
     std::unique_ptr<ISplashWindow> m_pSplash;
     uint32_t m_dwSplashStart = 0;
+    bool m_bRecoveryOffered = false;
 
 private:
     void ReadSettings();

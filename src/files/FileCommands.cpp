@@ -1,4 +1,5 @@
 #include "app/CommandIds.h"
+#include "files/RecoveryCopy.h"
 #include "files/SafeSave.h"
 #include "files/TestFileReader.h"
 #include "files/TestFileWriter.h"
@@ -47,26 +48,41 @@ std::span<const CViewCommand> FileCommands()
 
 void CZRVView::OnFileSave()
 {
+    SaveTest();
+}
+
+bool CZRVView::SaveTest()
+{
     std::string strPath;
     if (g_platform.m_pUi->FileDialog(false, TEST_FILE_EXT, TEST_FILE_PATTERN,
                                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, TEST_FILE_FILTER,
                                      strPath) != IDOK)
-        return;
+        return false;
     ESaveResult eResult = SaveReplacing(strPath, FormatTestFile(*this));
     if (eResult != ESaveResult::Saved)
+    {
         AfxMessageBox(SaveFailureText(strPath, eResult), MB_ICONEXCLAMATION);
+        return false;
+    }
+    MarkKept();
+    if (g_pRecoveryCopy != nullptr)
+        g_pRecoveryCopy->Remove();
+    return true;
 }
 
 void CZRVView::OnFileOpen()
 {
+    if (!SaveBeforeDiscard())
+        return;
     std::string strPath;
     if (g_platform.m_pUi->FileDialog(true, TEST_FILE_EXT, TEST_FILE_PATTERN, 0, TEST_FILE_FILTER,
                                      strPath) != IDOK)
         return;
-    OpenTestFile(strPath);
+    if (OpenTestFile(strPath))
+        MarkKept();
 }
 
-void CZRVView::OpenTestFile(const std::string& strPath)
+bool CZRVView::OpenTestFile(const std::string& strPath)
 {
     std::ifstream file(strPath, std::ios::binary);
     EReadResult eResult = file ? ReadTestFile(file, *this) : EReadResult::Unreadable;
@@ -81,4 +97,5 @@ void CZRVView::OpenTestFile(const std::string& strPath)
     SetLDScale(m_axLD.m_nScale);
     std::unique_ptr<CDC> pDC = m_pWnd->GetClientDC();
     Repaint(pDC.get());
+    return eResult == EReadResult::Read;
 }

@@ -55,8 +55,8 @@ public:
     void OnFileOpen();
     void OnFileExport();
     // Opens a test file as File Open does once its dialog is answered: a message when the
-    // file cannot be read, then the scales for its units and a repaint.
-    void OpenTestFile(const std::string& strPath);
+    // file cannot be read, then the scales for its units and a repaint. True when it was read.
+    bool OpenTestFile(const std::string& strPath);
     // The bytes of the test in an export format: the current run as CSV, or the graph drawn
     // as on screen (a PDF: as printed) through the platform's picture maker, nWidth x nHeight
     // pixels. Empty when the picture could not be made. The window's picture, its speed
@@ -82,6 +82,9 @@ public:
     // or the wind returns to zero, else the timer is stopped and an earlier run on the shown
     // range may be cleared. False when the command ends there.
     bool BeginSpeedRequest(bool bZeroSpeedsBeforeAsking);
+    // Stop Wind's exchanges ("C", the end of the trace's motion, "O", with the recovery loop
+    // when bRetry is 1); the smoothing states and both speeds start again from rest.
+    void EndMotion(int bRetry);
 
     // Steady measurements (src/run): zeroing the balance and steady-point sweeps.
     void OnZeroForces();
@@ -110,6 +113,23 @@ public:
     // comments; SAMPLE_END_MOTION restarts the trace at slot 0.
     void RecordSample(CDC* pDC, double dLift, double dDrag, double dWind, int nKind);
 
+    // Unsaved tests (src/files). Unsaved: the run holds samples recorded since the test was
+    // last opened or saved.
+    bool IsUnsaved() const;
+    // The test as it is now is kept in a file (saved, opened) or holds nothing to keep.
+    void MarkKept() { m_bUnsaved = false; }
+    // The test counts as unsaved whatever it holds (a recovered test).
+    void MarkUnsaved() { m_bUnsaved = true; }
+    // Before an unsaved test is thrown away: Yes saves it (Save As), No lets it go and removes
+    // its recovery copy, Cancel keeps it. False when the action is to be cancelled.
+    bool SaveBeforeDiscard();
+    // Save As; true when the test was saved.
+    bool SaveTest();
+    // The test as the file writer sees it.
+    const xygraph& Graph() const { return *this; }
+    // Counts the samples recorded, so that a copy of the test knows whether it is current.
+    uint32_t RunRevision() const { return m_nRunRevision; }
+
     // Repaints.
     void Repaint(CDC* pDC);
     void RedrawPlot(CDC* pDC);
@@ -124,6 +144,9 @@ public:
     double m_dFiltDrag = 0.0;
 
 private:
+    bool m_bUnsaved = false;
+    uint32_t m_nRunRevision = 0;
+
     void DrawRunSpans(CDC* pDC, const CSlotSpan& span) const;
     // Records a sample (display units) and widens the wind or force axis when it reaches the
     // top of what is shown.

@@ -39,6 +39,8 @@ void CZRVView::RecordSample(CDC* pDC, double dLift, double dDrag, double dWind, 
     DrawRunSpans(pDC, span);
     EmptyPassedSlots(nSlot);
     StoreSample(nSlot, dLift, dDrag, dWind);
+    ++m_nRunRevision;
+    m_bUnsaved = true;
     NarrowToFilled(span, nSlot);
     DrawRunSpans(pDC, span);
     if (nSlot != g_nLastSlot)

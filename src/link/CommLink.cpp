@@ -143,16 +143,22 @@ int CCommLink::SendCommand(const char* pszCommand, char* pReply, size_t nReplySi
     return m_bAlive;
 }
 
+int CCommLink::ReadStatus(int bRetry)
+{
+    char achReply[STATUS_REPLY_SIZE] = {};
+    if (SendCommand(CMD_STATUS, achReply, 1, bRetry) != 0)
+        ParseStatusWord(achReply, sizeof achReply, m_nStatus);
+    m_bRunning = (m_nStatus & STATUS_WIND_STOPPED) == 0 ? 1 : 0;
+    return m_bAlive;
+}
+
 int CCommLink::CheckStatus()
 {
     if (m_bAlive == 0)
         return 1;
     for (;;)
     {
-        char achReply[STATUS_REPLY_SIZE] = {};
-        if (SendCommand(CMD_STATUS, achReply, 1, 1) != 0)
-            ParseStatusWord(achReply, sizeof achReply, m_nStatus);
-        m_bRunning = (m_nStatus & STATUS_WIND_STOPPED) == 0 ? 1 : 0;
+        ReadStatus(1);
         if ((m_nStatus & STATUS_CABLE_ALARM) == 0)
             return 1;
         m_bAlive = 0;

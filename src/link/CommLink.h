@@ -30,6 +30,9 @@ public:
     {
         return SendCommand(pszCommand, achReply, N, bAwaitReply, bRetry);
     }
+    // One "S" exchange (with the recovery loop when bRetry is 1): m_nStatus and m_bRunning
+    // follow a reply that holds a status word. Returns m_bAlive after it.
+    int ReadStatus(int bRetry);
     // Polls "S"; returns 0 only when the user gave up on "Cable is disconnected!".
     int CheckStatus();
 

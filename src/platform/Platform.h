@@ -25,6 +25,7 @@ extern CPlatform g_platform;
 // Message box button sets and icons, combined by value (53 = Retry/Cancel with exclamation).
 constexpr unsigned MB_OK = 0;
 constexpr unsigned MB_OKCANCEL = 1;
+constexpr unsigned MB_YESNOCANCEL = 3;
 constexpr unsigned MB_YESNO = 4;
 constexpr unsigned MB_RETRYCANCEL = 5;
 constexpr unsigned MB_ICONQUESTION = 0x20;

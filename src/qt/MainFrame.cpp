@@ -130,6 +130,11 @@ void CMainFrame::showEvent(QShowEvent* pEvent)
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {
+    if (m_fnCanClose && !m_fnCanClose())
+    {
+        pEvent->ignore();
+        return;
+    }
     QMainWindow::closeEvent(pEvent);
     if (pEvent->isAccepted())
         QCoreApplication::quit();

@@ -49,6 +49,9 @@ public:
     void OnCommand(int nId);
     // Where the menu, the toolbar and the keys send their command; OnCommand unless replaced.
     std::function<void(int)> m_fnCommand;
+    // Asked before the window closes (File Exit, the close button, the window manager); false
+    // keeps it open. Unset: it always closes.
+    std::function<bool()> m_fnCanClose;
 
     void OnFilePrint();
     void OnFilePrintPreview();

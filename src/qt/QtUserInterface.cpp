@@ -28,6 +28,9 @@ CButtonSet ButtonSet(unsigned nType)
     {
     case MB_OKCANCEL:
         return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Cancel};
+    case MB_YESNOCANCEL:
+        return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+                QMessageBox::Cancel};
     case MB_YESNO:
         return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::No};
     case MB_RETRYCANCEL:

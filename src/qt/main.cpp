@@ -4,14 +4,19 @@
 // named on the command line and runs the event loop, which feeds the application object its
 // input and idle time.
 #include "app/ZRVApp.h"
+#include "files/RecoveryCopy.h"
 #include "link/CommLink.h"
 #include "platform/Platform.h"
+#include "platform/StateFiles.h"
 #include "qt/CommandLine.h"
+#include "qt/MainFrame.h"
 #include "qt/QtAppEvents.h"
 #include "qt/QtClock.h"
 #include "qt/QtPictures.h"
 #include "qt/QtProfile.h"
+#include "qt/QtProgramExit.h"
 #include "qt/QtSerialLayer.h"
+#include "qt/QtSignalWatcher.h"
 #include "qt/QtUserInterface.h"
 
 #include <QApplication>
@@ -63,10 +68,23 @@ int main(int argc, char* argv[])
     CQtPictureMaker pictures;
     g_platform = {&profile, &serial, &ui, &clock, &pictures};
     CQtAppEvents events;
+    // Signals are caught before the instrument is touched, so the wind is never left running.
+    CQtProgramExit programExit;
+    CQtSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
+    signalWatcher.m_fnSignal = [&](int nSignal) { programExit.OnSignal(nSignal); };
+    CRecoveryCopy recovery(StateDirectory() + "/recovery.ZRV");
+    g_pRecoveryCopy = &recovery;
 
     theApp.InitInstance();
+    ui.MainWindow()->m_fnCanClose = [&] { return programExit.OnCloseRequest(); };
     ui.SetStatusText(DiscoveryText());
     commandLine.OpenTestFile();
+    QTimer recoveryTimer;
+    QObject::connect(&recoveryTimer, &QTimer::timeout,
+                     [&] { recovery.Update(*theApp.m_pView, GetTickCount()); });
+    recoveryTimer.start(RECOVERY_CHECK_MS);
     events.StartIdle(); // the splash waits for idle time to go
-    return QApplication::exec();
+    const int nStatus = programExit.Exec();
+    g_pRecoveryCopy = nullptr;
+    return nStatus;
 }

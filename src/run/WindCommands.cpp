@@ -117,20 +117,27 @@ void CZRVView::OnStopWind()
         else if (theCommLink.m_bReturnToZero == 0)
         {
             StopSamplingTimer(m_pWnd);
-            char achReply[WIND_OFF_REPLY_SIZE] = {};
-            theCommLink.SendCommand(CMD_CLEAR, achReply, 0, 1);
-            std::unique_ptr<CDC> pDC = m_pWnd->GetClientDC();
-            RecordSample(pDC.get(), 0, 0, 0, SAMPLE_END_MOTION);
-            theCommLink.SendCommand(CMD_WIND_OFF, achReply, 1, 1);
+            EndMotion(1);
             // The timer now watches the instrument bring the wind to zero.
             StartSamplingTimer(m_pWnd);
             theCommLink.m_bReturnToZero = 1;
-            m_dFiltWind = 0;
-            m_dFiltLift = 0;
-            m_dFiltDrag = 0;
         }
     }
     // After a stop the next request starts from rest.
+    m_dTargetSpeed = 0;
+    m_dRampSpeed = 0;
+}
+
+void CZRVView::EndMotion(int bRetry)
+{
+    char achReply[WIND_OFF_REPLY_SIZE] = {};
+    theCommLink.SendCommand(CMD_CLEAR, achReply, 0, bRetry);
+    std::unique_ptr<CDC> pDC = m_pWnd->GetClientDC();
+    RecordSample(pDC.get(), 0, 0, 0, SAMPLE_END_MOTION);
+    theCommLink.SendCommand(CMD_WIND_OFF, achReply, 1, bRetry);
+    m_dFiltWind = 0;
+    m_dFiltLift = 0;
+    m_dFiltDrag = 0;
     m_dTargetSpeed = 0;
     m_dRampSpeed = 0;
 }

@@ -20,24 +20,6 @@
 
 namespace
 {
-// The instrument's received bytes as commands: one letter each, "W<n>" up to its CR.
-std::vector<std::string> Commands(const std::string& strBytes)
-{
-    std::vector<std::string> astrCommands;
-    for (size_t i = 0; i < strBytes.size(); ++i)
-    {
-        if (strBytes[i] != 'W')
-        {
-            astrCommands.emplace_back(1, strBytes[i]);
-            continue;
-        }
-        const size_t nEnd = strBytes.find('\r', i);
-        astrCommands.push_back(strBytes.substr(i, nEnd - i));
-        i = nEnd == std::string::npos ? strBytes.size() : nEnd;
-    }
-    return astrCommands;
-}
-
 class KeyboardRunTest : public CSimTest<CQtUserInterface>
 {
 protected:

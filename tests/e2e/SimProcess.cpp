@@ -52,3 +52,20 @@ void CSimProcess::Signal(int nSignal)
     if (m_process.state() == QProcess::Running)
         ::kill(static_cast<pid_t>(m_process.processId()), nSignal);
 }
+
+std::vector<std::string> Commands(const std::string& strBytes)
+{
+    std::vector<std::string> astrCommands;
+    for (size_t i = 0; i < strBytes.size(); ++i)
+    {
+        if (strBytes[i] != 'W')
+        {
+            astrCommands.emplace_back(1, strBytes[i]);
+            continue;
+        }
+        const size_t nEnd = strBytes.find('\r', i);
+        astrCommands.push_back(strBytes.substr(i, nEnd - i));
+        i = nEnd == std::string::npos ? strBytes.size() : nEnd;
+    }
+    return astrCommands;
+}

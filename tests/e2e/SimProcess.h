@@ -3,6 +3,11 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
+
+// The instrument's received bytes as commands: one letter each, "W<n>" up to its CR.
+std::vector<std::string> Commands(const std::string& strBytes);
 
 // SIGTERM, then waits for the end (and kills the process if it will not end).
 void EndProcess(QProcess& process);

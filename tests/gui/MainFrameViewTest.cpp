@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -90,6 +91,20 @@ protected:
         g_platform = m_oldPlatform;
     }
 
+    // The run was never saved: File New asks first (Yes the default); No lets it go.
+    void LetTheRunGoWhenAsked()
+    {
+        WhenModal(
+            [](QWidget* pModal) {
+                auto* pBox = qobject_cast<QMessageBox*>(pModal);
+                ASSERT_NE(pBox, nullptr);
+                EXPECT_EQ(pBox->text(), "The test has not been saved. Save it first?");
+                EXPECT_EQ(pBox->standardButton(pBox->defaultButton()), QMessageBox::Yes);
+                pBox->button(QMessageBox::No)->click();
+            },
+            m_pFrame.get());
+    }
+
     void RecordAt10Mph()
     {
         auto pDC = m_pFrame->ViewWidget()->GetClientDC();
@@ -114,6 +129,9 @@ TEST_F(MainFrameViewTest, FileNewAndClearGraphKeysClearTheRun)
                                    std::pair{Qt::Key_C, Qt::KeyboardModifiers(Qt::NoModifier)}})
     {
         RecordAt10Mph();
+        ASSERT_TRUE(Activate(m_pFrame.get())); // again, after the question's box
+        if (nKey == Qt::Key_N)
+            LetTheRunGoWhenAsked();
         TypeKey(m_pFrame.get(), nKey, modifiers);
         EXPECT_EQ(m_pView->LiftAt(100), EMPTY_SLOT) << nKey;
     }
@@ -146,6 +164,7 @@ TEST_F(MainFrameViewTest, FileNewShowsTheEmptyTestAtOnce)
     QApplication::processEvents();
     ASSERT_NE(pWnd->grab().toImage(), empty);
 
+    LetTheRunGoWhenAsked();
     TypeKey(m_pFrame.get(), Qt::Key_N, Qt::ControlModifier);
     QApplication::processEvents();
     EXPECT_EQ(pWnd->Image(), empty) << "the discarded test still shows";

@@ -79,6 +79,7 @@ TEST_F(AppCommandsTest, HelpFromKeyButtonAndMenuShowsTheManual)
 TEST_F(AppCommandsTest, FileNewClearsTheRunThroughTheView)
 {
     RecordOne();
+    m_ui.m_anAnswers = {IDNO}; // the run was never saved: let it go
     EXPECT_TRUE(theApp.OnCmdMsg(ID_FILE_NEW));
     EXPECT_EQ(LiftAt(100), EMPTY_SLOT);
 }
