@@ -8,6 +8,7 @@
 #include "qt/QtClock.h"
 #include "qt/QtProfile.h"
 #include "qt/QtSerialLayer.h"
+#include "qt/QtSignalWatcher.h"
 #include "qt/SweepCommandLine.h"
 #include "run/WindSpeed.h"
 
@@ -19,15 +20,6 @@
 
 namespace
 {
-// The signal that asked the sweep to end, 0 for none. The handler only stores it; the event
-// loop looks at it between two ticks, never in the middle of an exchange.
-volatile std::sig_atomic_t g_nStopSignal = 0;
-
-extern "C" void OnStopSignal(int nSignal)
-{
-    g_nStopSignal = nSignal;
-}
-
 void ReportLine(const std::string& strLine)
 {
     std::fprintf(stderr, "zorvantellique: %s\n", strLine.c_str());
@@ -46,9 +38,9 @@ int RunSweepMode(const QCommandLineParser& parser)
     }
 
     // From here on an interrupt ends the sweep the orderly way: the wind stopped, the points
-    // so far written.
-    std::signal(SIGINT, OnStopSignal);
-    std::signal(SIGTERM, OnStopSignal);
+    // so far written. The watcher hands it to the event loop, between two ticks, never in the
+    // middle of an exchange.
+    CQtSignalWatcher watcher({SIGINT, SIGTERM});
     CQtProfile profile;
     CQtSerialLayer serial;
     CHeadlessUserInterface ui(stderr);
@@ -69,17 +61,16 @@ int RunSweepMode(const QCommandLineParser& parser)
     // The view's sampling timer, ticked here while the view keeps it running.
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (g_nStopSignal != 0)
-            sweep.Interrupt(g_nStopSignal);
-        else
-        {
-            if (wnd.IsTimerRunning(SAMPLE_TIMER_ID))
-                view.OnTimer(SAMPLE_TIMER_ID);
-            sweep.AfterTick(wnd.IsTimerRunning(SAMPLE_TIMER_ID));
-        }
+        if (wnd.IsTimerRunning(SAMPLE_TIMER_ID))
+            view.OnTimer(SAMPLE_TIMER_ID);
+        sweep.AfterTick(wnd.IsTimerRunning(SAMPLE_TIMER_ID));
         if (sweep.IsDone())
             QCoreApplication::exit(sweep.ExitCode());
     });
+    watcher.m_fnSignal = [&](int nSignal) {
+        sweep.Interrupt(nSignal);
+        QCoreApplication::exit(sweep.ExitCode());
+    };
     timer.start(SAMPLE_PERIOD_MS);
     return QCoreApplication::exec();
 }
