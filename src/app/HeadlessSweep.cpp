@@ -4,6 +4,7 @@
 #include "graph/CZRVView.h"
 #include "graph/FixedFormat.h"
 #include "link/CommLink.h"
+#include "platform/Platform.h"
 
 namespace
 {
@@ -89,6 +90,12 @@ void CHeadlessSweep::StartSweep()
 
 void CHeadlessSweep::AfterTick(bool bTimerRunning)
 {
+    if (m_eStep == EStep::StoppingOnSignal)
+    {
+        if (m_shutdown.Tick(m_view, GetTickCount()))
+            Finish(m_nSignalExitCode);
+        return;
+    }
     if (m_eStep != EStep::Done && theCommLink.m_bAlive == 0)
     {
         Report("communications with the instrument were lost");
@@ -119,6 +126,7 @@ void CHeadlessSweep::AfterTick(bool bTimerRunning)
         if (!m_view.IsSweeping())
             Finish(SWEEP_EXIT_OK);
         break;
+    case EStep::StoppingOnSignal:
     case EStep::Done:
         break;
     }
@@ -126,11 +134,16 @@ void CHeadlessSweep::AfterTick(bool bTimerRunning)
 
 void CHeadlessSweep::Interrupt(int nSignal)
 {
-    if (m_eStep == EStep::Done)
+    if (m_eStep == EStep::Done || m_eStep == EStep::StoppingOnSignal)
         return;
-    if (theCommLink.m_bAlive != 0)
-        m_view.OnStopWind();
-    Finish(128 + nSignal);
+    m_view.EndSteadyMeasurements();
+    m_nSignalExitCode = 128 + nSignal;
+    if (m_shutdown.Begin(m_view, GetTickCount()))
+    {
+        m_eStep = EStep::StoppingOnSignal;
+        return;
+    }
+    Finish(m_nSignalExitCode);
 }
 
 void CHeadlessSweep::Finish(int nExitCode, bool bWrite)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "run/Sweep.h"
+#include "run/WindShutdown.h"
 
 #include <functional>
 #include <string>
@@ -34,8 +35,9 @@ public:
     void Begin();
     // After each sampling tick of the view; bTimerRunning says whether its timer still runs.
     void AfterTick(bool bTimerRunning);
-    // SIGINT or SIGTERM: stops the wind, writes the points measured so far and ends with
-    // 128 + the signal's number.
+    // SIGINT or SIGTERM: ends the sweep and stops the wind as the program does when it lets
+    // go of the instrument (no questions, the status watched until the wind is at rest), then
+    // writes the points measured so far and ends with 128 + the signal's number.
     void Interrupt(int nSignal);
 
     bool IsDone() const { return m_eStep == EStep::Done; }
@@ -50,6 +52,7 @@ private:
         StoppingFirst,
         Zeroing,
         Sweeping,
+        StoppingOnSignal,
         Done,
     };
 
@@ -63,4 +66,6 @@ private:
     CSweepJob m_job;
     EStep m_eStep = EStep::StoppingFirst;
     int m_nExitCode = SWEEP_EXIT_OK;
+    int m_nSignalExitCode = 0;
+    CWindShutdown m_shutdown;
 };

@@ -95,6 +95,9 @@ public:
     // Starts a checked sweep: the clear prompt, then the first speed. False when the speed
     // request was refused (communications disabled, the wind returning to zero).
     bool StartSweep(const CSweepSettings& settings);
+    // Ends a sweep or a zeroing under way, as Stop Wind and new speed requests do; the wind
+    // is left as it is.
+    void EndSteadyMeasurements();
     bool IsSweeping() const { return m_sweep.IsActive(); }
     bool IsZeroing() const { return m_zero.IsCollecting(); }
     const CForceZero& ForceZero() const { return m_zero; }
@@ -156,8 +159,6 @@ private:
     void SweepTick(const CReading* pReading);
     // A finished sweep point: into the results and the run table.
     void RecordSweepPoint();
-    // Ends a sweep or a zeroing under way, as Stop Wind and new speed requests do.
-    void EndSteadyMeasurements();
     // The air and model the points are reduced with, now.
     CAirConditions SweepAirConditions() const;
 

@@ -67,10 +67,8 @@ int RunSweepMode(const QCommandLineParser& parser)
         if (sweep.IsDone())
             QCoreApplication::exit(sweep.ExitCode());
     });
-    watcher.m_fnSignal = [&](int nSignal) {
-        sweep.Interrupt(nSignal);
-        QCoreApplication::exit(sweep.ExitCode());
-    };
+    // The wind may still be coming down; the ticks above watch it and end the program.
+    watcher.m_fnSignal = [&](int nSignal) { sweep.Interrupt(nSignal); };
     timer.start(SAMPLE_PERIOD_MS);
     return QCoreApplication::exec();
 }

@@ -106,12 +106,19 @@ TEST_F(HeadlessSweepUnitTest, SignalStopsTheWindAndWritesThePointsSoFar)
     sweep.Begin();
     RunUntil([&] { return m_pView->SweepResults().m_aRows.size() == 1; });
     Sent();
+    // Clear and wind off at once, with no question asked; then the status is watched until
+    // the wind is at rest, and a second signal meanwhile changes nothing.
     sweep.Interrupt(15);
+    EXPECT_EQ(Sent(), "CO");
+    EXPECT_FALSE(sweep.IsDone());
+    EXPECT_FALSE(m_pView->IsSweeping());
+    sweep.Interrupt(2);
+    Run();
     EXPECT_TRUE(sweep.IsDone());
     EXPECT_EQ(sweep.ExitCode(), 143);
-    EXPECT_EQ(Sent(), "SCO");
+    EXPECT_EQ(Sent(), "S");
     EXPECT_EQ(CsvLines(), 2u);
-    // Once over, a second signal changes nothing.
+    // Once over, a signal changes nothing.
     sweep.Interrupt(2);
     EXPECT_EQ(sweep.ExitCode(), 143);
     EXPECT_EQ(Sent(), "");
