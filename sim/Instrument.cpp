@@ -285,8 +285,8 @@ std::string CInstrument::Status() const
 std::string CInstrument::Reading(char cCommand)
 {
     const double dWind = Noisy(m_dWind);
-    const double dDrag = Noisy(Force(m_config.m_dCd));
-    const double dLift = Noisy(Force(m_config.m_dCl));
+    const double dDrag = Noisy(Force(m_config.m_dCd)) + m_config.m_dOffsetDrag;
+    const double dLift = Noisy(Force(m_config.m_dCl)) + m_config.m_dOffsetLift;
     if (cCommand == 'H')
         return FormatFixed(dWind, 2) + ',' + FormatFixed(dDrag, 3) + ',' + FormatFixed(dLift, 3);
     return FormatRounded(dWind * 10.0) + ',' + FormatRounded(dDrag * 1000.0) + ',' +

@@ -24,6 +24,9 @@ struct CInstrumentConfig
     double m_dArea = 8.0;   // reference area, square inches
     unsigned m_nSeed = 1;   // seed of the reading noise and of garbage replies
     double m_dNoise = 0.01; // reading noise, fraction of the value (uniform, +/-)
+    // What the balance reads with no wind, pounds: added to every lift and drag reading.
+    double m_dOffsetLift = 0.0;
+    double m_dOffsetDrag = 0.0;
 
     // Fault injection.
     bool m_bSilent = false;    // answers nothing from the start

@@ -45,6 +45,8 @@ Instrument:
                          section; the program's Cd curve shows about --cd when its Cd
                          area is the same)
   --noise FRACTION       reading noise, +/- fraction of the value (default 0.01)
+  --offset-lift LBS      the balance's lift reading with no wind (default 0)
+  --offset-drag LBS      the balance's drag reading with no wind (default 0)
   --seed N               seed of the noise and of garbage replies (default 1)
   --pace                 send replies at the 4800-baud byte rate (about 2.08 ms a byte)
 Faults (a "command" is every complete command received, answered or not):
@@ -121,7 +123,7 @@ bool IsValid(const CSimOptions& options)
 bool ParseOptions(int argc, char** argv, CSimOptions& options, std::string& strError)
 {
     CInstrumentConfig& config = options.m_config;
-    const std::array<std::pair<std::string_view, OptionTarget>, 22> aOptions{{
+    const std::array<std::pair<std::string_view, OptionTarget>, 24> aOptions{{
         {"--help", &options.m_bHelp},
         {"--port", &options.m_nPort},
         {"--ports-dir", &options.m_strPortsDir},
@@ -132,6 +134,8 @@ bool ParseOptions(int argc, char** argv, CSimOptions& options, std::string& strE
         {"--cl", &config.m_dCl},
         {"--area", &config.m_dArea},
         {"--noise", &config.m_dNoise},
+        {"--offset-lift", &config.m_dOffsetLift},
+        {"--offset-drag", &config.m_dOffsetDrag},
         {"--seed", &config.m_nSeed},
         {"--pace", &options.m_bPace},
         {"--silent", &config.m_bSilent},

@@ -35,3 +35,9 @@ constexpr int ID_MENU_HELP = 32806;
 constexpr int ID_MENU_ABOUT = 32807;
 constexpr int ID_AIR_DENSITY = 32808;
 constexpr int ID_FILE_EXPORT = 32900;
+
+// Steady measurements.
+constexpr int ID_ZERO_FORCES = 32910;
+constexpr int ID_SWEEP = 32911;
+constexpr int ID_SWEEP_RESULTS = 32912;
+constexpr int ID_SWEEP_ESCAPE = 32913;

@@ -29,6 +29,10 @@ constexpr CMenuItem TEST_MENU[] = {
     {ID_CLEAR_GRAPH, "&Clear Graph\tC"},
     {ID_CONFIGURE, "C&onfigure"},
     {ID_AIR_DENSITY, "Air &Density Calculator\tD"},
+    {0, nullptr},
+    {ID_ZERO_FORCES, "&Zero Forces\tZ"},
+    {ID_SWEEP, "S&weep...\tF5"},
+    {ID_SWEEP_RESULTS, "Sweep &Results"},
 };
 constexpr CMenuItem OVERLAY_MENU[] = {
     {ID_OVERLAY_SET, "&Set\tO"},
@@ -77,6 +81,9 @@ constexpr CAccelerator ACCELERATORS[] = {
     {VK_BACK, FALT, ID_EDIT_UNDO},
     {VK_F6, 0, ID_NEXT_PANE},
     {VK_F6, FSHIFT, ID_PREV_PANE},
+    {'Z', 0, ID_ZERO_FORCES},
+    {VK_F5, 0, ID_SWEEP},
+    {VK_ESCAPE, 0, ID_SWEEP_ESCAPE},
 };
 
 constexpr int TOOLBAR[] = {
@@ -116,6 +123,9 @@ constexpr CPrompt PROMPTS[] = {
     {ID_WIND_UP_5, "Increase Wind speed", "Increase Speed"},
     {ID_WIND_DOWN_5, "Decrease Wind Speed", "Decrease Speed"},
     {ID_AIR_DENSITY, "Air Density Calculator", "Air Density"},
+    {ID_ZERO_FORCES, "Zero lift and drag with the wind off", "Zero Forces"},
+    {ID_SWEEP, "Run a sweep of steady wind speeds and average each point", "Sweep"},
+    {ID_SWEEP_RESULTS, "Show the results of the last sweep", "Sweep Results"},
     {ID_FILE_OPEN, "Open an existing document", "Open"},
     {ID_FILE_SAVE, "Save the active document", "Save"},
     {ID_FILE_EXPORT, "Export the test as CSV, PNG, SVG or PDF", "Export"},

@@ -22,6 +22,7 @@ std::span<const CMenuPopup> MainMenu();
 
 // Virtual-key codes of the accelerator table.
 constexpr int VK_BACK = 0x08;
+constexpr int VK_ESCAPE = 0x1B;
 constexpr int VK_PRIOR = 0x21; // Page Up
 constexpr int VK_NEXT = 0x22;  // Page Down
 constexpr int VK_HOME = 0x24;
@@ -32,6 +33,7 @@ constexpr int VK_DOWN = 0x28;
 constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
 constexpr int VK_F1 = 0x70;
+constexpr int VK_F5 = 0x74;
 constexpr int VK_F6 = 0x75;
 
 constexpr unsigned FSHIFT = 0x04;

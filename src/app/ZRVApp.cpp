@@ -36,6 +36,15 @@ bool CZRVApp::InitInstance()
     return true;
 }
 
+bool CZRVApp::InitHeadless(int nUnits)
+{
+    ReadSettings();
+    if (nUnits >= 0)
+        m_nUnits = nUnits;
+    FindInstrument();
+    return theCommLink.m_bAlive != 0;
+}
+
 void CZRVApp::FindInstrument()
 {
     int nPort = GetProfileInt(SETTINGS_SECTION, SETTING_COM_PORT, 0);

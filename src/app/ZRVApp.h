@@ -28,6 +28,9 @@ class CZRVApp
 public:
     // Always true: start-up goes on without an instrument, with communications disabled.
     bool InitInstance();
+    // Start-up without a window: the settings (the units replaced by nUnits unless it is
+    // negative) and instrument discovery. True when an instrument was found.
+    bool InitHeadless(int nUnits);
     // Called while the program has nothing else to do; true asks to be called again.
     bool OnIdle(int nCount);
     // Sees every input message before it is dispatched; never swallows one (returns false).

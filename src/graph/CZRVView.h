@@ -2,6 +2,13 @@
 
 #include "graph/xygraph.h"
 #include "platform/View.h"
+#include "run/ForceZero.h"
+#include "run/Sweep.h"
+#include "run/SweepTable.h"
+
+#include <functional>
+
+struct CReading;
 
 #include <string>
 
@@ -79,6 +86,31 @@ public:
     // when bRetry is 1); the smoothing states and both speeds start again from rest.
     void EndMotion(int bRetry);
 
+    // Steady measurements (src/run): zeroing the balance and steady-point sweeps.
+    void OnZeroForces();
+    void OnSweep();
+    void OnSweepResults();
+    // Escape: ends a running sweep as Stop Wind does; nothing otherwise.
+    void OnEscape();
+    // Starts a checked sweep: the clear prompt, then the first speed. False when the speed
+    // request was refused (communications disabled, the wind returning to zero).
+    bool StartSweep(const CSweepSettings& settings);
+    // Ends a sweep or a zeroing under way, as Stop Wind and new speed requests do; the wind
+    // is left as it is.
+    void EndSteadyMeasurements();
+    bool IsSweeping() const { return m_sweep.IsActive(); }
+    bool IsZeroing() const { return m_zero.IsCollecting(); }
+    const CForceZero& ForceZero() const { return m_zero; }
+    const CSweepTable& SweepResults() const { return m_sweepTable; }
+    // The highest speed a sweep may ask for and the speed unit, as the view shows speeds.
+    double DisplayMaxSpeed() const;
+    const char* SpeedUnitName() const;
+    // The reference length kept in the settings, in inches or centimetres as the view's
+    // units are; 1 when none is kept.
+    double StoredReferenceLength() const;
+    // Called with each row as a point is finished (the headless program reports progress).
+    std::function<void(const CSweepRow& row)> m_fnSweepPoint;
+
     // The one entry of samples: kind SAMPLE_RECORD stores one (display units) and redraws
     // the stretch it changed with exclusive-or; SAMPLE_CLEAR empties the run and the
     // comments; SAMPLE_END_MOTION restarts the trace at slot 0.
@@ -119,4 +151,19 @@ private:
     uint32_t m_nRunRevision = 0;
 
     void DrawRunSpans(CDC* pDC, const CSlotSpan& span) const;
+    // Records a sample (display units) and widens the wind or force axis when it reaches the
+    // top of what is shown.
+    void RecordAndWiden(double dLift, double dDrag, double dWind);
+    // The parts of a tick while zeroing or sweeping; pReading null when no reading arrived.
+    void ZeroTick(const CReading* pReading);
+    void SweepTick(const CReading* pReading);
+    // A finished sweep point: into the results and the run table.
+    void RecordSweepPoint();
+    // The air and model the points are reduced with, now.
+    CAirConditions SweepAirConditions() const;
+
+    CForceZero m_zero;
+    CSweep m_sweep;
+    CSweepTable m_sweepTable;
+    CSweepSettings m_sweepSettings;
 };

@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include "platform/NumberText.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
@@ -84,25 +85,6 @@ IDialogControls* Begin(CDataExchange* pDX, int nId)
     return pDX->m_pDlgWnd->m_pControls;
 }
 
-// An unsigned decimal integer with optional surrounding blanks, in 32 bits.
-bool ParseUnsigned(const std::string& strText, unsigned& nValue)
-{
-    const char* pBegin = strText.data();
-    const char* pEnd = pBegin + strText.size();
-    while (pBegin < pEnd && std::isspace(static_cast<unsigned char>(*pBegin)))
-        ++pBegin;
-    while (pEnd > pBegin && std::isspace(static_cast<unsigned char>(pEnd[-1])))
-        --pEnd;
-    if (pBegin < pEnd && *pBegin == '+')
-        ++pBegin;
-    unsigned nParsed = 0;
-    auto result = std::from_chars(pBegin, pEnd, nParsed);
-    if (pBegin == pEnd || result.ec != std::errc() || result.ptr != pEnd)
-        return false;
-    nValue = nParsed;
-    return true;
-}
-
 // The group of radio buttons that starts at nId: nId and the radio buttons that follow it in
 // the template up to the next control that starts a group.
 std::vector<int> RadioGroup(const CDlgTemplate& dlgTemplate, int nId)
@@ -161,9 +143,29 @@ void DDX_Text(CDataExchange* pDX, int nId, unsigned& nValue)
         pControls->SetText(nId, std::to_string(nValue));
         return;
     }
-    if (!ParseUnsigned(pControls->GetText(nId), nValue))
+    if (!ParseWhole(pControls->GetText(nId), nValue))
     {
         AfxMessageBox("Enter a positive integer.", MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nId, double& dValue)
+{
+    IDialogControls* pControls = Begin(pDX, nId);
+    if (pControls == nullptr)
+        return;
+    if (!pDX->m_bSaveAndValidate)
+    {
+        // The shortest text that reads back as the same number.
+        char achText[32];
+        auto result = std::to_chars(achText, achText + sizeof achText, dValue);
+        pControls->SetText(nId, std::string(achText, result.ptr));
+        return;
+    }
+    if (!ParseWhole(pControls->GetText(nId), dValue))
+    {
+        AfxMessageBox("Enter a number.", MB_ICONEXCLAMATION);
         pDX->Fail();
     }
 }

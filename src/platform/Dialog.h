@@ -97,6 +97,8 @@ private:
 // message is shown and the exchange fails, so the dialog stays open.
 void DDX_Text(CDataExchange* pDX, int nId, std::string& strValue);
 void DDX_Text(CDataExchange* pDX, int nId, unsigned& nValue);
+// A finite decimal number, '.' as the decimal point whatever the locale.
+void DDX_Text(CDataExchange* pDX, int nId, double& dValue);
 void DDX_CBString(CDataExchange* pDX, int nId, std::string& strValue);
 void DDX_Radio(CDataExchange* pDX, int nId, int& nValue);
 void DDX_Check(CDataExchange* pDX, int nId, int& nValue);

@@ -6,6 +6,7 @@
 #include <string>
 
 class CZRVView;
+struct CSweepTable;
 
 // The splash window over the main window at start-up: shown once, destroyed once.
 class ISplashWindow
@@ -42,6 +43,9 @@ public:
     // Shows the program's manual in its help window at the first page, or raises the window
     // when it is already open.
     virtual void ShowHelp() = 0;
+    // Shows the "Sweep Results" window with this table (a copy), or brings it up to date and
+    // to the front; it does not wait for the window to close.
+    virtual void ShowSweepResults(const CSweepTable& table) = 0;
 };
 
 constexpr unsigned OFN_OVERWRITEPROMPT = 0x2;

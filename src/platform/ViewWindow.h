@@ -23,4 +23,6 @@ public:
     virtual void Invalidate() = 0;
     // Pane 0 of the main window's status bar.
     virtual void SetStatusText(const std::string& strText) = 0;
+    // The status bar's "ZERO" pane: shown while the balance's zero offsets are held.
+    virtual void SetZeroIndicator(bool bHeld) = 0;
 };

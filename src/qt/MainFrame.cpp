@@ -32,6 +32,8 @@ int QtKey(int nKey)
     {
     case VK_BACK:
         return Qt::Key_Backspace;
+    case VK_ESCAPE:
+        return Qt::Key_Escape;
     case VK_PRIOR:
         return Qt::Key_PageUp;
     case VK_NEXT:
@@ -86,6 +88,9 @@ CMainFrame::CMainFrame(std::unique_ptr<CZRVView> pView)
     m_pViewWidget = new CQtViewWidget(m_pView.get(), this);
     m_pViewWidget->m_fnStatus = [this](const std::string& strText) {
         SetMessageText(QString::fromStdString(strText));
+    };
+    m_pViewWidget->m_fnZeroIndicator = [this](bool bHeld) {
+        m_pZeroPane->setText(bHeld ? m_pZeroPane->objectName() : QString());
     };
     setCentralWidget(m_pViewWidget);
     BuildMenu();
@@ -220,19 +225,22 @@ void CMainFrame::BuildStatusBar()
 {
     QStatusBar* pStatusBar = statusBar();
     pStatusBar->setObjectName(CQtDialogHost::ControlName(AFX_IDW_STATUS_BAR));
-    const QString astrPanes[] = {QStringLiteral("CAP"), QStringLiteral("NUM"),
-                                 QStringLiteral("SCRL")};
-    for (int i = 0; i < 3; ++i)
-    {
+    // Each pane is named after the text it shows when on, and is wide enough for it.
+    auto fnAddPane = [this, pStatusBar](const QString& strName) {
         auto* pPane = new QLabel(this);
-        pPane->setObjectName(astrPanes[i]);
+        pPane->setObjectName(strName);
         pPane->setAlignment(Qt::AlignCenter);
-        pPane->setMinimumWidth(pPane->fontMetrics().horizontalAdvance(astrPanes[i] + "  "));
+        pPane->setMinimumWidth(pPane->fontMetrics().horizontalAdvance(strName + "  "));
         pPane->setFrameShape(QFrame::Panel);
         pPane->setFrameShadow(QFrame::Sunken);
         pStatusBar->addPermanentWidget(pPane);
-        m_apLockPanes[i] = pPane;
-    }
+        return pPane;
+    };
+    m_pZeroPane = fnAddPane(QStringLiteral("ZERO"));
+    const QString astrPanes[] = {QStringLiteral("CAP"), QStringLiteral("NUM"),
+                                 QStringLiteral("SCRL")};
+    for (int i = 0; i < 3; ++i)
+        m_apLockPanes[i] = fnAddPane(astrPanes[i]);
     SetMessageText(READY_TEXT);
 }
 

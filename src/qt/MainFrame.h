@@ -42,6 +42,8 @@ public:
     QString MessageText() const;
     // Reads the lock keys again into panes 1 to 3.
     void UpdateLockIndicators();
+    // The "ZERO" pane, left of the lock keys: its text while zero offsets are held.
+    QLabel* ZeroPane() const { return m_pZeroPane; }
 
     // Runs a command as a menu item, a button or a key would.
     void OnCommand(int nId);
@@ -79,6 +81,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     std::map<int, QAction*> m_mapActions;
     QLabel* m_apLockPanes[3] = {};
+    QLabel* m_pZeroPane = nullptr;
     CLockIndicators m_locks;
     std::unique_ptr<QPrinter> m_pPrinter;
     bool m_bPlaced = false;

@@ -6,6 +6,7 @@
 #include "qt/MainFrame.h"
 #include "qt/QtDialogHost.h"
 #include "qt/SplashScreen.h"
+#include "qt/SweepResultsWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -132,4 +133,14 @@ void CQtUserInterface::SetStatusText(const QString& strText)
 {
     if (m_pMainWindow)
         m_pMainWindow->SetMessageText(strText);
+}
+
+void CQtUserInterface::ShowSweepResults(const CSweepTable& table)
+{
+    if (m_pSweepResults == nullptr)
+        m_pSweepResults = std::make_unique<CSweepResultsWindow>(m_pMainWindow.get());
+    m_pSweepResults->SetTable(table);
+    m_pSweepResults->show();
+    m_pSweepResults->raise();
+    m_pSweepResults->activateWindow();
 }

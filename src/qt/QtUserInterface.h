@@ -7,6 +7,7 @@
 
 class CHelpWindow;
 class CMainFrame;
+class CSweepResultsWindow;
 
 // The desktop side of the program's user interaction: message boxes, the main window, the
 // splash, file dialogs and modal dialogs built from their templates.
@@ -25,14 +26,19 @@ public:
                    unsigned nFlags, const std::string& strFilter, std::string& strPath,
                    int* pnFilterIndex = nullptr) override;
     void ShowHelp() override;
+    void ShowSweepResults(const CSweepTable& table) override;
 
     // Shows a text in the main window's status bar; nothing before the window exists.
     void SetStatusText(const QString& strText);
     CMainFrame* MainWindow() const { return m_pMainWindow.get(); }
     // The help window once Help has been asked for, else null.
     CHelpWindow* HelpWindow() const { return m_pHelpWindow.get(); }
+    // Null until a sweep's results were first shown.
+    CSweepResultsWindow* SweepResultsWindow() const { return m_pSweepResults.get(); }
 
 private:
     std::unique_ptr<CMainFrame> m_pMainWindow;
     std::unique_ptr<CHelpWindow> m_pHelpWindow;
+    // Above the main window; it goes first, so the main window never deletes it twice.
+    std::unique_ptr<CSweepResultsWindow> m_pSweepResults;
 };

@@ -56,6 +56,12 @@ void CQtViewWidget::SetStatusText(const std::string& strText)
         m_fnStatus(strText);
 }
 
+void CQtViewWidget::SetZeroIndicator(bool bHeld)
+{
+    if (m_fnZeroIndicator)
+        m_fnZeroIndicator(bHeld);
+}
+
 void CQtViewWidget::Invalidate()
 {
     m_bInvalid = true;

@@ -25,12 +25,15 @@ public:
     int SetTimer(int nId, int nElapseMs) override;
     void KillTimer(int nId) override;
     void SetStatusText(const std::string& strText) override;
+    void SetZeroIndicator(bool bHeld) override;
     void Invalidate() override;
 
     const QImage& Image() const { return m_image; }
     const std::string& StatusText() const { return m_strStatus; }
     // Where pane 0 texts go besides StatusText (the main window's status bar).
     std::function<void(const std::string&)> m_fnStatus;
+    // Where the "ZERO" pane's state goes (the main window's status bar).
+    std::function<void(bool)> m_fnZeroIndicator;
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;

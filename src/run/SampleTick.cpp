@@ -49,7 +49,14 @@ void CZRVView::OnTimer(int nIdEvent)
 void CZRVView::SampleTick()
 {
     if (theCommLink.m_bAlive == 0)
+    {
+        // Communications were given up: a sweep or a zeroing cannot go on, and the wind
+        // cannot be commanded to stop either. The points done so far stay in the results.
+        if (m_sweep.IsActive())
+            SetStatusText("Sweep ended: communications disabled");
+        EndSteadyMeasurements();
         return;
+    }
     // Giving up on the cable alarm stops the timer; the rest of the tick then finds
     // communications disabled and sends nothing.
     if (theCommLink.CheckStatus() == 0)
@@ -70,10 +77,23 @@ void CZRVView::SampleTick()
 
     RampTowards(m_dTargetSpeed, m_dRampSpeed);
 
+    CReading reading;
+    const bool bReading = TakeReading(reading);
+    if (m_zero.IsCollecting())
+    {
+        ZeroTick(bReading ? &reading : nullptr);
+        return;
+    }
+    if (bReading)
+        m_zero.Apply(reading);
+    if (m_sweep.IsActive())
+    {
+        SweepTick(bReading ? &reading : nullptr);
+        return;
+    }
     // Without a complete reading there is nothing to record: the smoothing states and the
     // run stay as they were.
-    CReading reading;
-    if (!TakeReading(reading))
+    if (!bReading)
         return;
 
     // The smoothing states stay in mph and pounds whatever the display shows.
@@ -89,7 +109,11 @@ void CZRVView::SampleTick()
         dDrag *= LBS_TO_KG;
         dWind *= MPH_TO_KPH;
     }
+    RecordAndWiden(dLift, dDrag, dWind);
+}
 
+void CZRVView::RecordAndWiden(double dLift, double dDrag, double dWind)
+{
     std::unique_ptr<CDC> pDC = m_pWnd->GetClientDC();
     RecordSample(pDC.get(), dLift, dDrag, dWind, SAMPLE_RECORD);
 

@@ -18,6 +18,8 @@ bool CZRVView::BeginSpeedRequest(bool bZeroSpeedsBeforeAsking)
         AfxMessageBox(DISABLED_TEXT, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    // A speed asked for by hand takes over from a sweep or a zeroing under way.
+    EndSteadyMeasurements();
     // Speed requests wait until the instrument reports the wind stopped.
     if (theCommLink.m_bReturnToZero == 1)
     {
@@ -100,6 +102,7 @@ void CZRVView::OnWindDown1()
 
 void CZRVView::OnStopWind()
 {
+    EndSteadyMeasurements();
     if (theCommLink.m_bAlive == 0)
         AfxMessageBox(DISABLED_TEXT, MB_OK | MB_ICONEXCLAMATION);
     else

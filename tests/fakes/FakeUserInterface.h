@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/UserInterface.h"
+#include "run/SweepTable.h"
 
 #include <deque>
 #include <functional>
@@ -76,6 +77,7 @@ public:
                    unsigned nFlags, const std::string& strFilter, std::string& strPath,
                    int* pnFilterIndex = nullptr) override;
     void ShowHelp() override { ++m_nHelpShown; }
+    void ShowSweepResults(const CSweepTable& table) override { m_aSweepResults.push_back(table); }
 
     // Texts of the boxes shown, in order.
     std::vector<std::string> Texts() const;
@@ -102,6 +104,7 @@ public:
     std::deque<int> m_anFilterIndexes;         // filters chosen in the next file dialogs
     std::vector<CFileRequest> m_aFileRequests; // every file dialog shown
     int m_nHelpShown = 0;                      // how often the manual was asked for
+    std::vector<CSweepTable> m_aSweepResults;  // every results table shown
 };
 
 // Presses a button of the dialog.

@@ -86,6 +86,7 @@ public:
     int SetTimer(int nId, int nElapseMs) override;
     void KillTimer(int nId) override;
     void SetStatusText(const std::string& strText) override { m_astrStatus.push_back(strText); }
+    void SetZeroIndicator(bool bHeld) override { m_bZeroShown = bHeld; }
     void Invalidate() override { ++m_nInvalidated; }
 
     bool IsTimerRunning(int nId) const { return m_setRunning.count(nId) != 0; }
@@ -98,5 +99,6 @@ public:
     std::vector<int> m_anPeriods; // the period of every SetTimer, in order
     std::vector<int> m_anKilled;  // the id of every KillTimer, in order
     std::vector<std::string> m_astrStatus;
+    bool m_bZeroShown = false; // the "ZERO" pane
     int m_nInvalidated = 0; // Invalidate calls, whose paint never comes
 };

@@ -8,6 +8,7 @@
 #include "dialogs/AxisDlg.h"
 #include "dialogs/ComCfg.h"
 #include "dialogs/ConfigDlg.h"
+#include "dialogs/SweepDlg.h"
 #include "files/Comentdlg.h"
 #include "qt/QtDialogHost.h"
 #include "run/Gowind.h"
@@ -143,6 +144,7 @@ INSTANTIATE_TEST_SUITE_P(AllDialogs, DialogTemplatesTest,
                                            CTemplateCase{"Sconf", Make<CSconfdlg>},
                                            CTemplateCase{"MSconf", Make<CMSconfdlg>},
                                            CTemplateCase{"AdConfig", Make<CadConfig>},
-                                           CTemplateCase{"Comentdlg", Make<CComentdlg>}),
+                                           CTemplateCase{"Comentdlg", Make<CComentdlg>},
+                                           CTemplateCase{"Sweep", Make<CSweepDlg>}),
                          [](const auto& info) { return std::string(info.param.m_pszName); });
 } // namespace

@@ -69,10 +69,11 @@ Qt::KeyboardModifiers ModifiersOf(unsigned nModifiers)
 int QtKeyOf(int nKey)
 {
     const std::map<int, int> mapKeys = {
-        {VK_BACK, Qt::Key_Backspace}, {VK_PRIOR, Qt::Key_PageUp}, {VK_NEXT, Qt::Key_PageDown},
-        {VK_HOME, Qt::Key_Home},      {VK_LEFT, Qt::Key_Left},    {VK_UP, Qt::Key_Up},
-        {VK_RIGHT, Qt::Key_Right},    {VK_DOWN, Qt::Key_Down},    {VK_INSERT, Qt::Key_Insert},
-        {VK_DELETE, Qt::Key_Delete},  {VK_F1, Qt::Key_F1},        {VK_F6, Qt::Key_F6},
+        {VK_BACK, Qt::Key_Backspace}, {VK_PRIOR, Qt::Key_PageUp},  {VK_NEXT, Qt::Key_PageDown},
+        {VK_HOME, Qt::Key_Home},      {VK_LEFT, Qt::Key_Left},     {VK_UP, Qt::Key_Up},
+        {VK_RIGHT, Qt::Key_Right},    {VK_DOWN, Qt::Key_Down},     {VK_INSERT, Qt::Key_Insert},
+        {VK_DELETE, Qt::Key_Delete},  {VK_F1, Qt::Key_F1},         {VK_F6, Qt::Key_F6},
+        {VK_F5, Qt::Key_F5},          {VK_ESCAPE, Qt::Key_Escape},
     };
     auto it = mapKeys.find(nKey);
     return it != mapKeys.end() ? it->second : nKey;
@@ -216,14 +217,20 @@ TEST_F(MainFrameTest, PromptsWhileOverAnItemAndReadyAfterwards)
     EXPECT_EQ(m_pFrame->MessageText(), "Wind speed is Zero");
 }
 
-TEST_F(MainFrameTest, StatusBarHasTheThreeLockPanes)
+TEST_F(MainFrameTest, StatusBarHasTheZeroAndTheThreeLockPanes)
 {
     QStringList astrPanes;
     for (QLabel* pLabel : m_pFrame->statusBar()->findChildren<QLabel*>())
         if (!pLabel->objectName().isEmpty())
             astrPanes << pLabel->objectName();
     astrPanes.sort();
-    EXPECT_EQ(astrPanes, (QStringList{"CAP", "NUM", "SCRL"}));
+    EXPECT_EQ(astrPanes, (QStringList{"CAP", "NUM", "SCRL", "ZERO"}));
+    // The zero pane is empty until the view reports offsets held.
+    EXPECT_EQ(m_pFrame->ZeroPane()->text(), "");
+    m_pFrame->ViewWidget()->SetZeroIndicator(true);
+    EXPECT_EQ(m_pFrame->ZeroPane()->text(), "ZERO");
+    m_pFrame->ViewWidget()->SetZeroIndicator(false);
+    EXPECT_EQ(m_pFrame->ZeroPane()->text(), "");
 }
 
 TEST_F(MainFrameTest, CaptionStaysTheProgramName)

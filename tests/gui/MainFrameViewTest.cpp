@@ -1,13 +1,16 @@
 // The test view in the real main window: keys reaching the view's commands, its timer, and
 // timer ticks inside the modal loop of the link's failure message.
 #include "FakeClock.h"
+#include "FakeProfile.h"
 #include "FakeSerial.h"
 #include "FakeUserInterface.h"
+#include "HostControls.h"
 #include "MainFrameKeys.h"
 #include "ModalDriver.h"
 
 #include "app/CommandIds.h"
 #include "app/ZRVApp.h"
+#include "dialogs/SweepDlg.h"
 #include "graph/CZRVView.h"
 #include "link/CommLink.h"
 #include "platform/Platform.h"
@@ -22,6 +25,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -62,7 +67,7 @@ protected:
     void SetUp() override
     {
         m_oldPlatform = g_platform;
-        g_platform = {nullptr, &m_serial, &m_ui, &m_clock};
+        g_platform = {&m_profile, &m_serial, &m_ui, &m_clock};
         m_pDevice = &m_serial.Add(3);
         m_pDevice->m_fnRespond = CFakeInstrument{};
         theCommLink = CCommLink();
@@ -108,6 +113,7 @@ protected:
     }
 
     CPlatform m_oldPlatform;
+    CFakeProfile m_profile;
     CFakeSerialLayer m_serial;
     CFakeDevice* m_pDevice = nullptr;
     CQtUserInterface m_ui;
@@ -280,4 +286,52 @@ TEST_F(MainFrameViewTest, ATicksOwnFailureMessageIsNotEnteredAgain)
     EXPECT_GE(m_pView->m_nTicks, 3) << "ticks resume after the box";
     EXPECT_EQ(m_pDevice->TakeWritten(), "");
     m_pFrame->ViewWidget()->KillTimer(SAMPLE_TIMER_ID);
+}
+
+TEST_F(MainFrameViewTest, F5SweepsOnTheViewsTimerAndEscapeEndsItWithStopWind)
+{
+    // The sweep dialog, filled in and confirmed from the keyboard.
+    WhenModal(
+        [](QWidget* pModal) {
+            Control<QLineEdit>(pModal, IDC_SWEEP_FROM)->setText("5");
+            Control<QLineEdit>(pModal, IDC_SWEEP_TO)->setText("10");
+            Control<QLineEdit>(pModal, IDC_SWEEP_STEP)->setText("5");
+            TypeKey(pModal, Qt::Key_Return);
+        },
+        m_pFrame.get());
+    TypeKey(m_pFrame.get(), Qt::Key_F5);
+    ASSERT_TRUE(m_pView->IsSweeping());
+    // The view's own 150 ms timer ramps towards the first point.
+    RunEvents(500);
+    EXPECT_GE(m_pView->m_nTicks, 2);
+    EXPECT_EQ(m_pDevice->TakeWritten().substr(0, 5), "SW5\rH");
+    EXPECT_EQ(m_pFrame->MessageText().left(33), "Sweep point 1 of 2: 5.0 MPH, ramp");
+
+    // The instrument now reports its wind running: Escape stops it.
+    CFakeInstrument running;
+    running.m_nStatus = 0;
+    m_pDevice->m_fnRespond = running;
+    ASSERT_TRUE(Activate(m_pFrame.get())); // back from the dialog, as the desktop does it
+    TypeKey(m_pFrame.get(), Qt::Key_Escape);
+    EXPECT_FALSE(m_pView->IsSweeping());
+    EXPECT_TRUE(m_pDevice->TakeWritten().ends_with("SCO"));
+}
+
+TEST_F(MainFrameViewTest, ZZeroesTheForcesAndTheZeroPaneComesOn)
+{
+    EXPECT_EQ(m_pFrame->ZeroPane()->text(), "");
+    TypeKey(m_pFrame.get(), Qt::Key_Z);
+    ASSERT_TRUE(m_pView->IsZeroing());
+    // Two seconds of the program's clock, over the view's real ticks.
+    QDeadlineTimer deadline(10000);
+    while (m_pView->IsZeroing() && !deadline.hasExpired())
+    {
+        m_clock.Advance(SAMPLE_PERIOD_MS);
+        RunEvents(SAMPLE_PERIOD_MS);
+    }
+    EXPECT_FALSE(m_pView->IsZeroing());
+    EXPECT_EQ(m_pFrame->ZeroPane()->text(), "ZERO");
+    // The fake instrument reads lift -0.1 and drag 0.25 with no wind.
+    EXPECT_NEAR(m_pView->ForceZero().Lift(), -0.1, 1e-9);
+    EXPECT_NEAR(m_pView->ForceZero().Drag(), 0.25, 1e-9);
 }

@@ -191,6 +191,21 @@ TEST_F(CSimInstrumentTest, ReadingsGrowWithTheSquareOfTheSpeedInEachModelsUnits)
     }
 }
 
+TEST_F(CSimInstrumentTest, BalanceOffsetsAddToEveryReadingWindOrNot)
+{
+    CInstrumentConfig config = Quiet(2);
+    config.m_dCd = 1.0;
+    config.m_dCl = -0.5;
+    config.m_dArea = 144.0;
+    config.m_dOffsetLift = 0.25;
+    config.m_dOffsetDrag = -0.125;
+    CInstrument instrument = Make(config);
+    EXPECT_EQ(instrument.Receive("H"), "0.00,-0.125,0.250\r");
+    EXPECT_EQ(instrument.Receive("W600\r"), "\r");
+    m_dNow += 60.0;
+    EXPECT_EQ(instrument.Receive("H"), "60.00,9.078,-4.352\r");
+}
+
 TEST_F(CSimInstrumentTest, DefaultModelFillsTheProgramsDefaultForceAxisAt80Mph)
 {
     // The program's default axes: wind 0 to 80 mph, force 0 to 1 lb.
