@@ -12,8 +12,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
-
 namespace
 {
 // A ports directory of its own; the program run on it with no display at all.
