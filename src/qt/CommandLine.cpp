@@ -28,9 +28,29 @@ void Print(const QString& strText, FILE* pFile)
 }
 } // namespace
 
+void ReportLine(const std::string& strLine)
+{
+    std::fprintf(stderr, "zorvantellique: %s\n", strLine.c_str());
+    std::fflush(stderr);
+}
+
 void ReportFailure(const QString& strSubject, const QString& strReason)
 {
-    Print(QStringLiteral("zorvantellique: %1: %2\n").arg(strSubject, strReason), stderr);
+    ReportLine((strSubject + QStringLiteral(": ") + strReason).toStdString());
+}
+
+bool ReadOptionValue(const QCommandLineParser& parser, const QString& strName,
+                     const std::function<std::string(const std::string&)>& fnRead,
+                     QString& strError)
+{
+    if (!parser.isSet(strName))
+        return true;
+    const QString strValue = parser.value(strName);
+    const std::string strWhy = fnRead(strValue.toStdString());
+    if (strWhy.empty())
+        return true;
+    strError = QStringLiteral("--%1 %2: %3").arg(strName, strValue, QString::fromStdString(strWhy));
+    return false;
 }
 
 CCommandLine::CCommandLine()

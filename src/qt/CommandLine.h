@@ -2,8 +2,10 @@
 
 #include <QCommandLineParser>
 
+#include <functional>
 #include <optional>
 #include <span>
+#include <string>
 
 // A way of running without any window, display or serial port, chosen by its options.
 struct CHeadlessMode
@@ -39,5 +41,14 @@ private:
     QCommandLineParser m_parser;
 };
 
+// Writes "zorvantellique: <line>" on standard error, at once; the line's bytes as they are
+// (a device or file name need not be UTF-8).
+void ReportLine(const std::string& strLine);
 // Writes "zorvantellique: <subject>: <reason>" as one line on standard error.
 void ReportFailure(const QString& strSubject, const QString& strReason);
+
+// Reads option strName's value, when it is given, with fnRead, which returns why it refuses
+// the value (empty when it takes it); false with "--<name> <value>: <why>" in strError then.
+bool ReadOptionValue(const QCommandLineParser& parser, const QString& strName,
+                     const std::function<std::string(const std::string&)>& fnRead,
+                     QString& strError);

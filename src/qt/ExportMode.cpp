@@ -47,21 +47,6 @@ bool ExportRequested(const QCommandLineParser& parser)
     return parser.isSet(EXPORT);
 }
 
-// Parses one option's value, if given, into the request; false when it is refused.
-bool TakeValue(const QCommandLineParser& parser, const QString& strName,
-               std::string (*pfnParse)(const std::string&, CExportRequest&),
-               CExportRequest& request)
-{
-    if (!parser.isSet(strName))
-        return true;
-    const QString strValue = parser.value(strName);
-    const std::string strWhy = pfnParse(strValue.toStdString(), request);
-    if (strWhy.empty())
-        return true;
-    ReportFailure("--" + strName + " " + strValue, QString::fromStdString(strWhy));
-    return false;
-}
-
 int RunExportMode(const QCommandLineParser& parser)
 {
     const QStringList astrFiles = parser.positionalArguments();
@@ -75,10 +60,19 @@ int RunExportMode(const QCommandLineParser& parser)
     request.m_strTest = PathOf(astrFiles.front());
     if (parser.isSet(OVERLAY))
         request.m_strOverlay = PathOf(parser.value(OVERLAY));
-    if (!TakeValue(parser, SIZE, ParseSize, request) ||
-        !TakeValue(parser, CURVES, ParseCurves, request) ||
-        !TakeValue(parser, SCALE, ParseScales, request))
+    const auto fnInto = [&request](std::string (*pfnParse)(const std::string&, CExportRequest&)) {
+        return [&request, pfnParse](const std::string& strValue) {
+            return pfnParse(strValue, request);
+        };
+    };
+    QString strError;
+    if (!ReadOptionValue(parser, SIZE, fnInto(ParseSize), strError) ||
+        !ReadOptionValue(parser, CURVES, fnInto(ParseCurves), strError) ||
+        !ReadOptionValue(parser, SCALE, fnInto(ParseScales), strError))
+    {
+        ReportLine(strError.toStdString());
         return 1;
+    }
 
     CQtPictureMaker pictures;
     g_platform.m_pPictures = &pictures;

@@ -16,16 +16,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <csignal>
-#include <cstdio>
-
-namespace
-{
-void ReportLine(const std::string& strLine)
-{
-    std::fprintf(stderr, "zorvantellique: %s\n", strLine.c_str());
-    std::fflush(stderr);
-}
-} // namespace
 
 int RunSweepMode(const QCommandLineParser& parser)
 {

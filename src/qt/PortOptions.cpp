@@ -30,7 +30,7 @@ int Report(bool bOk, const std::string& strReport)
     if (bOk)
         std::printf("%s\n", strReport.c_str());
     else
-        std::fprintf(stderr, "zorvantellique: %s\n", strReport.c_str());
+        ReportLine(strReport);
     return bOk ? 0 : 1;
 }
 } // namespace

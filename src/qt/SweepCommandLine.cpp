@@ -16,15 +16,12 @@ const QString UNITS = QStringLiteral("units");
 const QString ZERO = QStringLiteral("zero");
 const QString CSV = QStringLiteral("csv");
 
-bool ParseNumberOption(const QCommandLineParser& parser, const QString& strName, double& dValue,
-                       QString& strError)
+// Takes a number into dValue; the reason it refuses text that is none.
+std::function<std::string(const std::string&)> NumberInto(double& dValue)
 {
-    if (!parser.isSet(strName))
-        return true;
-    if (ParseWhole(parser.value(strName).toStdString(), dValue))
-        return true;
-    strError = QStringLiteral("--%1 %2: not a number").arg(strName, parser.value(strName));
-    return false;
+    return [&dValue](const std::string& strValue) {
+        return ParseWhole(strValue, dValue) ? std::string() : std::string("not a number");
+    };
 }
 
 void AddSweepOptions(QCommandLineParser& parser)
@@ -53,22 +50,22 @@ bool SweepRequested(const QCommandLineParser& parser)
 
 bool ReadSweepJob(const QCommandLineParser& parser, CSweepJob& job, QString& strError)
 {
-    if (!ParseSweepRange(parser.value(SWEEP).toStdString(), job.m_settings))
-    {
-        strError =
-            QStringLiteral("--sweep %1: FROM:TO:STEP, three numbers").arg(parser.value(SWEEP));
-        return false;
-    }
-    if (!ParseNumberOption(parser, SETTLE, job.m_settings.m_dSettle, strError) ||
-        !ParseNumberOption(parser, AVERAGE, job.m_settings.m_dAverage, strError) ||
-        !ParseNumberOption(parser, LENGTH, job.m_settings.m_dLength, strError))
+    const auto fnRange = [&job](const std::string& strValue) {
+        return ParseSweepRange(strValue, job.m_settings)
+                   ? std::string()
+                   : std::string("FROM:TO:STEP, three numbers");
+    };
+    const auto fnUnits = [&job](const std::string& strValue) {
+        return ParseUnitsName(strValue, job.m_nUnits) ? std::string()
+                                                      : std::string("english or metric");
+    };
+    if (!ReadOptionValue(parser, SWEEP, fnRange, strError) ||
+        !ReadOptionValue(parser, SETTLE, NumberInto(job.m_settings.m_dSettle), strError) ||
+        !ReadOptionValue(parser, AVERAGE, NumberInto(job.m_settings.m_dAverage), strError) ||
+        !ReadOptionValue(parser, LENGTH, NumberInto(job.m_settings.m_dLength), strError) ||
+        !ReadOptionValue(parser, UNITS, fnUnits, strError))
         return false;
     job.m_bLengthGiven = parser.isSet(LENGTH);
-    if (parser.isSet(UNITS) && !ParseUnitsName(parser.value(UNITS).toStdString(), job.m_nUnits))
-    {
-        strError = QStringLiteral("--units %1: english or metric").arg(parser.value(UNITS));
-        return false;
-    }
     job.m_bZero = parser.isSet(ZERO);
     job.m_strCsvPath = parser.value(CSV).toStdString();
     if (job.m_strCsvPath.empty())

@@ -1,23 +1,15 @@
 // zorvantellique --export, --help and --version run as processes the way a script runs them:
 // no display, no platform chosen.
-#include "SimProcess.h"
+#include "ProgramProcess.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace
 {
-
-struct CRun
-{
-    int m_nExit = -1;
-    QByteArray m_strOut;
-    QByteArray m_strErr;
-};
 
 class CommandLineTest : public ::testing::Test
 {
@@ -42,26 +34,11 @@ protected:
     }
     QString PathOf(const QString& strName) const { return m_dir.filePath(strName); }
     // Runs the program without any display, in a locale with a decimal comma.
-    static CRun Run(const QStringList& astrArgs)
+    static CProgramRun Run(const QStringList& astrArgs)
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(pszName);
+        QProcessEnvironment env = WindowlessEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8")); // "12,5" locally
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(ZRV_APP_PATH), astrArgs);
-        CRun run;
-        if (!process.waitForFinished(30000))
-        {
-            EndProcess(process);
-            ADD_FAILURE() << "still running";
-            return run;
-        }
-        run.m_nExit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.m_strOut = process.readAllStandardOutput();
-        run.m_strErr = process.readAllStandardError();
-        return run;
+        return RunProgram(astrArgs, env, 30000);
     }
 
     QTemporaryDir m_dir;
@@ -86,14 +63,14 @@ TEST_F(CommandLineTest, ExportsEachFormatWithoutADisplay)
     for (const auto& test : aCases)
     {
         const QString strOut = PathOf(QString::fromLatin1(test.m_pszOut));
-        CRun run = Run({QStringLiteral("--export"), strOut, m_strTest});
+        CProgramRun run = Run({QStringLiteral("--export"), strOut, m_strTest});
         EXPECT_EQ(run.m_nExit, 0) << test.m_pszOut << " " << run.m_strErr.toStdString();
         EXPECT_EQ(run.m_strErr, "");
         QFile out(strOut);
         ASSERT_TRUE(out.open(QIODevice::ReadOnly)) << test.m_pszOut;
         EXPECT_TRUE(out.readAll().startsWith(test.m_strStart)) << test.m_pszOut;
     }
-    CRun run =
+    CProgramRun run =
         Run({QStringLiteral("--export"), PathOf(QStringLiteral("small.png")),
              QStringLiteral("--size"), QStringLiteral("320x200"), QStringLiteral("--overlay"),
              m_strTest, QStringLiteral("--curves"), QStringLiteral("lift,cd"),
@@ -120,7 +97,7 @@ TEST_F(CommandLineTest, FailuresSayWhatAndLeaveNoOutput)
     };
     for (const auto& test : aCases)
     {
-        CRun run = Run({QStringLiteral("--export"), test.m_strOut, test.m_strTest});
+        CProgramRun run = Run({QStringLiteral("--export"), test.m_strOut, test.m_strTest});
         EXPECT_EQ(run.m_nExit, 1) << test.m_strLine.toStdString();
         EXPECT_EQ(QString::fromLocal8Bit(run.m_strErr), "zorvantellique: " + test.m_strLine + "\n");
         EXPECT_EQ(run.m_strOut, "");
@@ -134,7 +111,7 @@ TEST_F(CommandLineTest, FailuresSayWhatAndLeaveNoOutput)
 
 TEST_F(CommandLineTest, HelpVersionAndUsageErrors)
 {
-    CRun run = Run({QStringLiteral("--version")});
+    CProgramRun run = Run({QStringLiteral("--version")});
     EXPECT_EQ(run.m_nExit, 0);
     EXPECT_EQ(run.m_strOut, "Zorvantellique 4.01\n");
     run = Run({QStringLiteral("--help")});

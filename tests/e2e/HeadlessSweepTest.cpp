@@ -1,6 +1,6 @@
 // zorvantellique --sweep: the program without a window against zrv-sim, as a lab script runs
 // it, with no display and a locale that writes decimal commas.
-#include "SimProcess.h"
+#include "ProgramProcess.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -69,9 +69,7 @@ protected:
     // Starts the program with the arguments, without any display.
     void StartProgram(const QStringList& astrArguments)
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(pszName);
+        QProcessEnvironment env = WindowlessEnvironment();
         env.insert("ZRV_PORTS", m_dir.filePath("ports"));
         env.insert("ZRV_PROFILE", m_dir.filePath("Zorvantellique.ini"));
         env.insert("LC_ALL", "de_DE.UTF-8");

@@ -1,5 +1,6 @@
 // The port options of the zorvantellique program: they run without a display, as a user whose
 // rights are those of an ordinary account.
+#include "ProgramProcess.h"
 #include "SimProcess.h"
 
 #include "qt/QtSerialPort.h"
@@ -7,22 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
-
 namespace
 {
-struct CResult
-{
-    int m_nStatus = -1;
-    QString m_strOut;
-    QString m_strErr;
-};
-
 // A ports directory of its own; the program run on it with no display at all.
 class PortOptionsTest : public ::testing::Test
 {
@@ -41,27 +32,12 @@ protected:
 
     // The program with the arguments. As root it runs as the account "nobody", for whom file
     // permissions really apply.
-    CResult Run(const QStringList& astrArgs)
+    CProgramRun Run(const QStringList& astrArgs) const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(pszName);
+        QProcessEnvironment env = WindowlessEnvironment();
         env.insert("ZRV_PORTS", m_ports);
-        QProcess process;
-        process.setProcessEnvironment(env);
-        if (::geteuid() == 0)
-            process.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
-                                                 ZRV_APP_PATH} +
-                                         astrArgs);
-        else
-            process.start(ZRV_APP_PATH, astrArgs);
-        CResult result;
-        if (!process.waitForFinished(20000))
-            return result;
-        result.m_nStatus = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.m_strOut = QString::fromLocal8Bit(process.readAllStandardOutput());
-        result.m_strErr = QString::fromLocal8Bit(process.readAllStandardError());
-        return result;
+        const QStringList astrNobody{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+        return RunProgram(astrArgs, env, 20000, ::geteuid() == 0 ? astrNobody : QStringList());
     }
 
     // Starts an instrument on COMn whose terminal everyone may open.
@@ -106,9 +82,9 @@ TEST_F(PortOptionsTest, ListSaysForEachPortWhetherItOpensAndWhyNot)
     QFile::setPermissions(strNoAccess, QFile::Permissions());
     ASSERT_TRUE(QFile::link(strNoAccess, Entry(5)));
 
-    const CResult result = Run({"--list-ports"});
-    EXPECT_EQ(result.m_nStatus, 0) << result.m_strErr.toStdString();
-    const QStringList astrLines = result.m_strOut.split('\n');
+    const CProgramRun result = Run({"--list-ports"});
+    EXPECT_EQ(result.m_nExit, 0) << result.m_strErr.toStdString();
+    const QList<QByteArray> astrLines = result.m_strOut.split('\n');
     ASSERT_GE(astrLines.size(), 4) << result.m_strOut.toStdString();
     const QString astrExpected[] = {
         "COM3  " + strSim + "  -  -  -  -  ok",
@@ -135,19 +111,19 @@ TEST_F(PortOptionsTest, LinkReplacesAndUnlinkRemovesThePortName)
     }
     QFile::setPermissions(m_ports, QFile::Permissions(0x7777)); // nobody writes here
 
-    CResult result = Run({"--link-port", "COM7", strFirst});
-    EXPECT_EQ(result.m_nStatus, 0) << result.m_strErr.toStdString();
+    CProgramRun result = Run({"--link-port", "COM7", strFirst});
+    EXPECT_EQ(result.m_nExit, 0) << result.m_strErr.toStdString();
     EXPECT_EQ(result.m_strOut.toStdString(), ("COM7 -> " + strFirst + "\n").toStdString());
     EXPECT_EQ(QFile::symLinkTarget(Entry(7)), strFirst);
 
     result = Run({"--link-port", "COM7", strSecond});
-    EXPECT_EQ(result.m_nStatus, 0);
+    EXPECT_EQ(result.m_nExit, 0);
     EXPECT_EQ(QFile::symLinkTarget(Entry(7)), strSecond) << "an old link is replaced";
     EXPECT_EQ(QDir(m_ports).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               QStringList{"COM7"});
 
     result = Run({"--unlink-port", "COM7"});
-    EXPECT_EQ(result.m_nStatus, 0);
+    EXPECT_EQ(result.m_nExit, 0);
     EXPECT_EQ(result.m_strOut.toStdString(), "COM7 removed\n");
     EXPECT_FALSE(QFileInfo(Entry(7)).isSymLink());
 }
@@ -174,8 +150,8 @@ TEST_F(PortOptionsTest, MistakesSayWhatIsWrongAndChangeNothing)
     };
     for (const auto& c : aCases)
     {
-        const CResult result = Run(c.astrArgs);
-        EXPECT_EQ(result.m_nStatus, 1) << c.strError;
+        const CProgramRun result = Run(c.astrArgs);
+        EXPECT_EQ(result.m_nExit, 1) << c.strError;
         EXPECT_EQ(result.m_strErr.toStdString(), c.strError);
         EXPECT_TRUE(result.m_strOut.isEmpty());
     }

@@ -10,10 +10,7 @@
 
 TEST(ProgramTest, WithoutADisplayItSaysSoAndEnds)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(pszName);
-    CProgram program(env);
+    CProgram program(WindowlessEnvironment());
     ASSERT_TRUE(program.m_process.waitForFinished(10000));
     EXPECT_EQ(program.m_process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.m_process.exitCode(), 1);
